@@ -1,0 +1,34 @@
+#ifndef OMBRELIN_FICHIER_NIVEAU_H
+#define OMBRELIN_FICHIER_NIVEAU_H
+
+#include "niveau.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+// How the depth, the last field of every enemy line, is printed: "-100" or "-100.00".
+enum class FormeProfondeur { Entiere, Decimale };
+
+enum class Ecriture {
+    Reussie,
+    CheminRefuse,                // longer than LONGUEUR_MAX_CHEMIN, or cut by a line break
+    FichierTemporaireImpossible, // the scratch file of the current directory failed
+    EcritureImpossible,          // the level file could not be written; any previous one is intact
+};
+
+// Level paths pass through the 255-byte scratch copy, which keeps at most this many bytes.
+constexpr std::size_t LONGUEUR_MAX_CHEMIN = 254;
+
+// Calls signalerRetard with the index of each enemy, in table order, that appears after the end
+// of the mission. The game skips such enemies; the file still holds them.
+void verifierTemps(const s_niveau& niveau, const std::function<void(int)>& signalerRetard);
+
+// Writes the level file at chemin: a name line, the duration, the enemy count, then one line per
+// enemy with six tab-separated fields; CR LF line breaks and a decimal point on every machine.
+// The file is written beside chemin and then moved over it, so a failure never leaves a
+// truncated level where a complete one was.
+Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin,
+                           FormeProfondeur forme);
+
+#endif

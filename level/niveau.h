@@ -1,0 +1,53 @@
+#ifndef OMBRELIN_NIVEAU_H
+#define OMBRELIN_NIVEAU_H
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Texts of a level are Windows-1252 bytes, the game's code page; nothing here re-encodes them.
+
+// The game reserves exactly this many enemy slots per level.
+constexpr int NB_MAX_ENNEMIS = 100;
+
+struct Ennemi {
+    float temps = 0;  // appearance time in seconds
+    std::string type; // icon file stem; the game loads the ASE model of that name
+    float x = 0;      // column - 5
+    float y = 0;      // 5 - row: y grows upwards
+};
+
+struct s_niveau {
+    std::string nom;
+    std::int32_t profondeur = 0; // z of every enemy, taken when the file is written
+    std::int32_t duree = 0;      // mission duration in whole seconds
+    std::int32_t nbEnnemis = 0;  // entries of ennemis in use; only ever grows
+    std::array<Ennemi, NB_MAX_ENNEMIS> ennemis{};
+};
+
+enum class Placement {
+    Place,
+    NiveauPlein,     // the level already holds NB_MAX_ENNEMIS enemies
+    CopieImpossible, // the scratch file could not be used to derive the type name
+    NomInvalide,     // the type name holds a control character
+};
+
+bool niveauPlein(const s_niveau& niveau);
+
+// Appends one enemy for the grid cell (colonne, ligne), counted from the top-left cell, at time
+// tempsT, its type named after the bare icon file name nomFichier. Anything but Place leaves the
+// level unchanged.
+Placement placerEnnemi(s_niveau& niveau, int colonne, int ligne, int tempsT,
+                       const std::string& nomFichier);
+
+// The part of nomFichier before its first ".ico" (case-sensitive, anywhere in the name), or the
+// whole name up to 254 bytes when it has none; nothing when the scratch file fails.
+std::optional<std::string> nomDeType(const std::string& nomFichier);
+
+std::string texteCompteur(const s_niveau& niveau);
+
+// A byte below 0x20 (tab, CR, LF...) would break the tab-separated lines the game parses.
+bool contientCaractereDeControle(const std::string& texte);
+
+#endif

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the editor and starts it on the sample icon folder.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")" && pwd)
+. "$racine/outils/paquets.sh"
+
+installer_paquets "${PAQUETS_CONSTRUCTION[@]}"
+construire "$racine/build"
+if [ ! -x "$racine/build/editor/ombrelin" ]; then
+    echo "La bibliothèque des niveaux est construite ; la fenêtre de l'éditeur n'existe pas encore."
+    exit 0
+fi
+cd "$racine/icones"
+exec "$racine/build/editor/ombrelin"

@@ -1,0 +1,59 @@
+#include "Boites.h"
+
+#include "TFileDialog.h"
+#include "erreurs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include <exception>
+
+void Boites::executer(const std::function<void()>& gestionnaire)
+{
+    try {
+        gestionnaire();
+    } catch (const Exception& erreur) {
+        afficherErreur(erreur.Message());
+    } catch (const std::exception& erreur) {
+        afficherErreur(QStringLiteral("Erreur inattendue : %1").arg(QString::fromLocal8Bit(erreur.what())));
+    }
+}
+
+void BoitesQt::ShowMessage(const QString& texte)
+{
+    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                             texte);
+}
+
+QString BoitesQt::InputBox(const QString& titre, const QString& invite, const QString& defaut)
+{
+    bool confirme = false;
+    const QString texte = QInputDialog::getText(QApplication::activeWindow(), titre, invite,
+                                                QLineEdit::Normal, defaut, &confirme);
+    return confirme ? texte : defaut;
+}
+
+std::optional<QString> BoitesQt::Execute(const TFileDialog& dialogue)
+{
+    QWidget* parent = QApplication::activeWindow();
+    const QString chemin =
+        dialogue.sorte() == TFileDialog::Sorte::Enregistrer
+            ? QFileDialog::getSaveFileName(parent, QString(), dialogue.FileName,
+                                           dialogue.filtreQt())
+            : QFileDialog::getOpenFileName(parent, QString(), dialogue.FileName,
+                                           dialogue.filtreQt());
+    if (chemin.isEmpty()) {
+        return std::nullopt;
+    }
+    return chemin;
+}
+
+void BoitesQt::ShowModal(QDialog& fenetre) { fenetre.exec(); }
+
+void BoitesQt::afficherErreur(const QString& texte)
+{
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                          texte);
+}

@@ -1,0 +1,42 @@
+#ifndef OMBRELIN_BOITES_H
+#define OMBRELIN_BOITES_H
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QDialog;
+class TFileDialog;
+
+// The modal boxes and dialogs of the editor. Every modal loop goes through here, so that tests
+// can answer them with a script instead of a user.
+class Boites {
+public:
+    virtual ~Boites() = default;
+
+    virtual void ShowMessage(const QString& texte) = 0;
+    // Returns the typed text, or defaut when the user cancels.
+    virtual QString InputBox(const QString& titre, const QString& invite, const QString& defaut) = 0;
+    // Returns the chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> Execute(const TFileDialog& dialogue) = 0;
+    virtual void ShowModal(QDialog& fenetre) = 0;
+    // The standard box for an error that stopped a handler.
+    virtual void afficherErreur(const QString& texte) = 0;
+
+    // Runs a handler as the application's event loop does: an error stops the handler, is shown
+    // in the standard error box, and the editor goes on. Nothing unwinds through Qt.
+    void executer(const std::function<void()>& gestionnaire);
+};
+
+// The real boxes, on Qt's own dialogs.
+class BoitesQt : public Boites {
+public:
+    void ShowMessage(const QString& texte) override;
+    QString InputBox(const QString& titre, const QString& invite, const QString& defaut) override;
+    std::optional<QString> Execute(const TFileDialog& dialogue) override;
+    void ShowModal(QDialog& fenetre) override;
+    void afficherErreur(const QString& texte) override;
+};
+
+#endif

@@ -1,0 +1,29 @@
+#ifndef OMBRELIN_TCANVAS_H
+#define OMBRELIN_TCANVAS_H
+
+#include <QImage>
+
+class QWidget;
+
+// A drawing surface that keeps what is drawn on it until something paints over it. Each change
+// shows at once on the widget that displays it.
+class TCanvas {
+public:
+    TCanvas(QWidget& affichage, QSize taille);
+
+    void Draw(int x, int y, const QImage& image);
+    QRgb BrushColor() const { return pinceau_; }
+    void setBrushColor(QRgb couleur) { pinceau_ = couleur; }
+    // Border mode: paints with the brush every pixel connected to (x, y), sideways or up and
+    // down, up to the pixels of the border colour, which stop the fill.
+    void FloodFill(int x, int y, QRgb bordure);
+
+    const QImage& image() const { return image_; }
+
+private:
+    QWidget& affichage_;
+    QImage image_;
+    QRgb pinceau_;
+};
+
+#endif

@@ -1,0 +1,294 @@
+#include "Unit1.h"
+
+#include "Boites.h"
+#include "EntreeSortie.h"
+#include "Unit_aide.h"
+#include "conversions.h"
+#include "images.h"
+#include "ui_Unit1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+
+s_niveau niveau;
+
+namespace {
+
+// Pure red bounds the fill that wipes the grid, and is the brush once a background is chosen.
+constexpr QRgb ROUGE = qRgb(255, 0, 0);
+
+const QString NOM_ILLISIBLE_PAR_LE_JEU = QStringLiteral(
+    "« %1 » ne peut pas être utilisé : il contient une tabulation, un saut de ligne ou un "
+    "caractère hors de Windows-1252, que le jeu ne sait pas lire.");
+
+const QString FICHIER_TEMPORAIRE_IMPOSSIBLE = QStringLiteral(
+    "Le fichier temporaire « ennemi.tmp » ne peut pas être écrit dans le dossier courant :\n%1\n%2");
+
+} // namespace
+
+TForm1::TForm1(Boites& boites, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), boites_(boites),
+      SaveDialog1(boites, TFileDialog::Sorte::Enregistrer, QStringLiteral("fichier map (*.txt)|*.txt")),
+      OuvrirBMP(boites, TFileDialog::Sorte::Ouvrir, QStringLiteral("Bitmaps (*.bmp)|*.bmp"))
+{
+    ui->setupUi(this);
+    move(131, 121); // the layout file only sizes a top-level window
+    ui->dossiers->setFileList(ui->fichiers);
+    ui->DureeMission->setFocus();
+    brancherGestionnaires();
+    FormCreate();
+    Faide = new TFaide(this);
+}
+
+TForm1::~TForm1() = default;
+
+template <class Emetteur, class Signal>
+void TForm1::brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)())
+{
+    connect(emetteur, signal, this,
+            [this, gestionnaire] { boites_.executer([this, gestionnaire] { (this->*gestionnaire)(); }); });
+}
+
+void TForm1::brancherGestionnaires()
+{
+    brancher(ui->Enregistrer1, &QAction::triggered, &TForm1::Enregistrer1Click);
+    brancher(ui->Enregistrerleniveausous2, &QAction::triggered,
+             &TForm1::Enregistrerleniveausous2Click);
+    brancher(ui->Quitter1, &QAction::triggered, &TForm1::Quitter1Click);
+    brancher(ui->changerlaprofondeur1, &QAction::triggered, &TForm1::changerlaprofondeur1Click);
+    brancher(ui->background1, &QAction::triggered, &TForm1::background1Click);
+    brancher(ui->Aide1, &QAction::triggered, &TForm1::Aide1Click);
+
+    brancher(ui->NomNiveau, &TLabel::Click, &TForm1::NomNiveauClick);
+    brancher(ui->fichiers, &TFileListBox::Change, &TForm1::fichiersChange);
+    brancher(ui->Grille, &TDrawGrid::MouseUp, &TForm1::GrilleMouseUp);
+    brancher(ui->effacement, &QPushButton::clicked, &TForm1::effacementClick);
+
+    auto* duree = new EntreeSortie(ui->DureeMission);
+    brancher(duree, &EntreeSortie::Enter, &TForm1::DureeMissionEnter);
+    brancher(duree, &EntreeSortie::Exit, &TForm1::DureeMissionExit);
+    auto* temps = new EntreeSortie(ui->tempsT);
+    brancher(temps, &EntreeSortie::Enter, &TForm1::tempsTEnter);
+    brancher(temps, &EntreeSortie::Exit, &TForm1::tempsTExit);
+    brancher(ui->tempsT, &TCSpinEdit::Change, &TForm1::tempsTChange);
+}
+
+void TForm1::FormCreate()
+{
+    niveau.nbEnnemis = 0;
+    niveau.duree = 100;
+    niveau.nom = versAnsi(ui->NomNiveau->text()).value_or(std::string());
+    niveau.profondeur = -100;
+    afficherCompteur();
+}
+
+void TForm1::afficherCompteur()
+{
+    ui->labelNbEnn->setText(QString::fromStdString(texteCompteur(niveau)));
+    ui->labelNbEnn->adjustSize(); // the caption grows with the count
+}
+
+void TForm1::Quitter1Click() { close(); }
+
+void TForm1::Aide1Click() { boites_.ShowModal(*Faide); }
+
+// Icon palette and placement grid
+
+void TForm1::fichiersChange()
+{
+    const QString chemin = ui->fichiers->FileName();
+    if (!chemin.isEmpty()) {
+        ui->Icone->setPixmap(QPixmap::fromImage(chargerIcone(chemin)));
+    }
+}
+
+void TForm1::GrilleMouseUp()
+{
+    if (niveauPlein(niveau)) {
+        boites_.ShowMessage(QStringLiteral("Trop d'ennemis tue l'ennemi !"));
+        return;
+    }
+    const QString chemin = ui->fichiers->FileName();
+    if (chemin.isEmpty()) {
+        return;
+    }
+    // Everything that can fail comes before the drawing: an icon on the grid is always an enemy
+    // of the level.
+    const QImage icone = chargerIcone(chemin);
+    const QString nomFichier = ui->fichiers->currentItem()->text();
+    const std::optional<std::string> nomAnsi = versAnsi(nomFichier);
+    const int colonne = ui->Grille->Col();
+    const int ligne = ui->Grille->Row();
+    const Placement placement =
+        nomAnsi ? placerEnnemi(niveau, colonne, ligne, ui->tempsT->Value(), *nomAnsi)
+                : Placement::NomInvalide;
+    if (placement == Placement::NomInvalide) {
+        boites_.ShowMessage(NOM_ILLISIBLE_PAR_LE_JEU.arg(nomFichier) +
+                            QStringLiteral("\nAucun ennemi n'a été placé."));
+        return;
+    }
+    if (placement == Placement::CopieImpossible) {
+        boites_.ShowMessage(FICHIER_TEMPORAIRE_IMPOSSIBLE.arg(QDir::currentPath(),
+                                                              QStringLiteral("Aucun ennemi n'a été placé.")));
+        return;
+    }
+    const int pas = TDrawGrid::TAILLE_CELLULE + ui->Grille->GridLineWidth();
+    ui->Grille->Canvas().Draw(colonne * pas, ligne * pas, icone);
+    afficherCompteur();
+}
+
+// Save commands
+
+void TForm1::signalerTempsTardifs()
+{
+    verifierTemps(niveau, [this](int) {
+        boites_.ShowMessage(
+            QStringLiteral("des temps d'apparition son superieur a la durée totale !"));
+    });
+}
+
+bool TForm1::enregistrer(FormeProfondeur forme)
+{
+    const QString& chemin = SaveDialog1.FileName;
+    switch (enregistrerNiveau(niveau, QFile::encodeName(chemin).toStdString(), forme)) {
+    case Ecriture::Reussie:
+        return true;
+    case Ecriture::CheminRefuse:
+        boites_.afficherErreur(
+            QStringLiteral("Ce chemin ne peut pas recevoir le niveau : il dépasse %1 octets ou "
+                           "contient un saut de ligne.\n%2\nLe niveau n'a pas été enregistré.")
+                .arg(LONGUEUR_MAX_CHEMIN)
+                .arg(chemin));
+        break;
+    case Ecriture::FichierTemporaireImpossible:
+        boites_.afficherErreur(FICHIER_TEMPORAIRE_IMPOSSIBLE.arg(
+            QDir::currentPath(), QStringLiteral("Le niveau n'a pas été enregistré.")));
+        break;
+    case Ecriture::EcritureImpossible:
+        boites_.afficherErreur(
+            QStringLiteral("Impossible d'écrire le fichier :\n%1\nLe niveau n'a pas été "
+                           "enregistré ; un fichier déjà présent à cet endroit est intact.")
+                .arg(chemin));
+        break;
+    }
+    return false;
+}
+
+void TForm1::Enregistrer1Click()
+{
+    if (SaveDialog1.FileName.isEmpty()) {
+        Enregistrerleniveausous2Click();
+        return;
+    }
+    signalerTempsTardifs();
+    enregistrer(FormeProfondeur::Entiere);
+}
+
+void TForm1::Enregistrerleniveausous2Click()
+{
+    signalerTempsTardifs();
+    const QString cheminPrecedent = SaveDialog1.FileName;
+    if (!SaveDialog1.Execute()) {
+        return;
+    }
+    // Anywhere in the path, directories included, and case matters: "LEVEL1.TXT" gets ".txt".
+    if (!SaveDialog1.FileName.contains(QStringLiteral(".txt"))) {
+        SaveDialog1.FileName += QStringLiteral(".txt");
+    }
+    // Only a level actually written becomes the level's path.
+    if (!enregistrer(FormeProfondeur::Decimale)) {
+        SaveDialog1.FileName = cheminPrecedent;
+        return;
+    }
+    boites_.ShowMessage(QStringLiteral("Niveau enregistré avec succés sous : \n") +
+                        SaveDialog1.FileName);
+}
+
+// Background picture and display clearing
+
+void TForm1::background1Click()
+{
+    if (!OuvrirBMP.Execute()) {
+        return;
+    }
+    TCanvas& surface = ui->Grille->Canvas();
+    surface.setBrushColor(ROUGE);
+    imageFond = chargerBitmap(OuvrirBMP.FileName);
+    fondCharge = true;
+    surface.Draw(0, 0, imageFond);
+    ui->Grille->Repaint();
+}
+
+void TForm1::effacementClick()
+{
+    TCanvas& surface = ui->Grille->Canvas();
+    surface.FloodFill(1, 1, ROUGE);
+    if (fondCharge) {
+        imageFond = chargerBitmap(OuvrirBMP.FileName);
+        surface.Draw(0, 0, imageFond);
+    }
+    ui->Grille->Repaint();
+}
+
+// Field editing rules
+
+void TForm1::DureeMissionEnter() { dureeAvantSaisie = StrToInt(ui->DureeMission->text()); }
+
+void TForm1::DureeMissionExit()
+{
+    if (ui->DureeMission->text().isEmpty()) {
+        ui->DureeMission->setText(IntToStr(dureeAvantSaisie));
+    }
+    niveau.duree = StrToInt(ui->DureeMission->text());
+    ui->tempsT->setMaxValue(StrToInt(ui->DureeMission->text()));
+    if (ui->tempsT->Value() > ui->tempsT->MaxValue()) {
+        ui->tempsT->setValue(ui->tempsT->MaxValue());
+    }
+}
+
+void TForm1::tempsTEnter() { tempsAvantSaisie = ui->tempsT->Value(); }
+
+void TForm1::tempsTChange()
+{
+    if (ui->tempsT->text().isEmpty()) {
+        ui->tempsT->setValue(tempsAvantSaisie);
+    }
+    if (ui->tempsT->Value() > ui->tempsT->MaxValue()) {
+        ui->tempsT->setValue(ui->tempsT->MaxValue());
+    }
+    // Icons drawn for another time would mislead: each change away from the time on entry
+    // wipes the display again.
+    if (ui->tempsT->Value() != tempsAvantSaisie) {
+        effacementClick();
+    }
+}
+
+void TForm1::tempsTExit()
+{
+    if (ui->tempsT->Value() < 0 || ui->tempsT->Value() > ui->tempsT->MaxValue()) {
+        ui->tempsT->setValue(tempsAvantSaisie);
+    }
+}
+
+void TForm1::NomNiveauClick()
+{
+    const QString nom = boites_.InputBox(QStringLiteral("Choix du nom pour le niveau"),
+                                         QStringLiteral("Entrer un nom : "), ui->NomNiveau->text());
+    const std::optional<std::string> nomAnsi = versAnsi(nom);
+    if (!nomAnsi || contientCaractereDeControle(*nomAnsi)) {
+        boites_.ShowMessage(NOM_ILLISIBLE_PAR_LE_JEU.arg(nom) +
+                            QStringLiteral("\nLe nom du niveau n'a pas changé."));
+        return;
+    }
+    niveau.nom = *nomAnsi;
+    ui->NomNiveau->setText(nom);
+}
+
+void TForm1::changerlaprofondeur1Click()
+{
+    niveau.profondeur =
+        StrToInt(boites_.InputBox(QStringLiteral("Apparition des ennemis"),
+                                  QStringLiteral("Profondeur en z ( -10<...<-100 ) : "),
+                                  IntToStr(niveau.profondeur)));
+}

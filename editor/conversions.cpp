@@ -1,0 +1,45 @@
+#include "conversions.h"
+
+#include "erreurs.h"
+
+#include <algorithm>
+#include <array>
+
+int StrToInt(const QString& texte)
+{
+    static const auto estChiffre = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const bool signe = texte.startsWith(u'-') || texte.startsWith(u'+');
+    const QStringView chiffres = QStringView(texte).mid(signe ? 1 : 0);
+    bool valide = !chiffres.isEmpty() && std::all_of(chiffres.begin(), chiffres.end(), estChiffre);
+    const int valeur = valide ? texte.toInt(&valide) : 0; // toInt refuses what overflows an int
+    if (!valide) {
+        throw EConvertError(QStringLiteral("'%1' n'est pas une valeur entière correcte.").arg(texte));
+    }
+    return valeur;
+}
+
+QString IntToStr(int valeur) { return QString::number(valeur); }
+
+std::optional<std::string> versAnsi(const QString& texte)
+{
+    // Windows-1252 differs from Latin-1 only in 0x80-0x9F; the five holes there stay refused.
+    static const std::array<char16_t, 32> plage80 = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    std::string octets;
+    octets.reserve(static_cast<std::size_t>(texte.size()));
+    for (const QChar c : texte) {
+        const char16_t code = c.unicode();
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+            octets += static_cast<char>(code);
+            continue;
+        }
+        const auto trouve = std::find(plage80.begin(), plage80.end(), code);
+        if (code == 0 || trouve == plage80.end()) {
+            return std::nullopt;
+        }
+        octets += static_cast<char>(0x80 + (trouve - plage80.begin()));
+    }
+    return octets;
+}

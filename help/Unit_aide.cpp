@@ -1,0 +1,13 @@
+#include "Unit_aide.h"
+
+#include "ui_Unit_aide.h"
+
+TFaide::TFaide(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFaide>())
+{
+    ui->setupUi(this);
+    connect(ui->ButtonOK, &QPushButton::clicked, this, &TFaide::ButtonOKClick);
+}
+
+TFaide::~TFaide() = default;
+
+void TFaide::ButtonOKClick() { close(); }

@@ -4,7 +4,7 @@ set -euo pipefail
 racine=$(cd "$(dirname "$0")" && pwd)
 . "$racine/outils/paquets.sh"
 
-installer_paquets "${PAQUETS_CONSTRUCTION[@]}"
+installer_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_TESTS[@]}"
 installer_locale_fr
 construire "$racine/build"
 ctest --test-dir "$racine/build" --output-on-failure --no-tests=error

@@ -8,7 +8,10 @@ fi
 
 # What building the editor and its tests needs.
 PAQUETS_CONSTRUCTION=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
-    fonts-liberation2)
+    fonts-liberation2 fonts-dejavu-core)
+
+# What the tests need on top: a virtual X server and real input events for the end-to-end run.
+PAQUETS_TESTS=(locales xvfb xauth xdotool imagemagick)
 
 # Installs those of the named Debian packages that are not installed yet.
 installer_paquets() {

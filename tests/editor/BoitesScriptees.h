@@ -1,0 +1,71 @@
+#ifndef OMBRELIN_BOITESSCRIPTEES_H
+#define OMBRELIN_BOITESSCRIPTEES_H
+
+#include "Boites.h"
+#include "TFileDialog.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <deque>
+
+// Answers the editor's modal boxes from a script and records what they showed, so tests never
+// run a real modal loop.
+class BoitesScriptees : public Boites {
+public:
+    struct Saisie {
+        QString titre, invite, defaut;
+    };
+
+    // Answers, taken in order. ANNULER, or no answer left, is a cancel.
+    inline static const QString ANNULER; // null, unlike the empty text ""
+    std::deque<QString> reponsesSaisie;   // InputBox
+    std::deque<QString> reponsesDialogue; // file dialogs
+
+    QStringList messages;
+    QStringList erreurs;
+    std::vector<Saisie> saisies;
+    std::vector<QString> filtresDialogues;
+    std::vector<QDialog*> fenetresModales;
+
+    void ShowMessage(const QString& texte) override { messages << texte; }
+
+    QString InputBox(const QString& titre, const QString& invite, const QString& defaut) override
+    {
+        saisies.push_back({titre, invite, defaut});
+        const QString reponse = prendre(reponsesSaisie);
+        return reponse.isNull() ? defaut : reponse;
+    }
+
+    std::optional<QString> Execute(const TFileDialog& dialogue) override
+    {
+        filtresDialogues.push_back(dialogue.filtreQt());
+        const QString reponse = prendre(reponsesDialogue);
+        if (reponse.isNull()) {
+            return std::nullopt;
+        }
+        return reponse;
+    }
+
+    void ShowModal(QDialog& fenetre) override
+    {
+        fenetresModales.push_back(&fenetre);
+        fenetre.setModal(true);
+        fenetre.show(); // the test closes it as a user would
+    }
+
+    void afficherErreur(const QString& texte) override { erreurs << texte; }
+
+private:
+    static QString prendre(std::deque<QString>& reponses)
+    {
+        if (reponses.empty()) {
+            return ANNULER;
+        }
+        QString reponse = reponses.front();
+        reponses.pop_front();
+        return reponse;
+    }
+};
+
+#endif

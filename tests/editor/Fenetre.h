@@ -1,0 +1,71 @@
+#ifndef OMBRELIN_FENETRE_H
+#define OMBRELIN_FENETRE_H
+
+#include "BoitesScriptees.h"
+#include "Unit1.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// A main window opened in a fresh current directory, with scripted boxes: what each GUI test
+// starts from.
+class Fenetre {
+public:
+    Fenetre() : precedent_(QDir::currentPath())
+    {
+        QDir::setCurrent(dossier_.path());
+    }
+
+    ~Fenetre()
+    {
+        form_.reset();
+        QDir::setCurrent(precedent_);
+    }
+
+    // Writes a plain 32 × 32 icon of one colour into the current directory.
+    static QString creerIcone(const QString& nom, QRgb couleur)
+    {
+        QImage image(32, 32, QImage::Format_ARGB32);
+        image.fill(couleur);
+        const QString chemin = QDir::current().filePath(nom);
+        image.save(chemin, "ico");
+        return chemin;
+    }
+
+    // Opens the window on the current directory, as the editor starts.
+    TForm1& ouvrir()
+    {
+        form_ = std::make_unique<TForm1>(boites);
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        if (!QTest::qWaitForWindowActive(form_.get())) {
+            qWarning("the main window did not become active");
+        }
+        return *form_;
+    }
+
+    template <class T>
+    T* widget(const char* nom) const
+    {
+        T* trouve = form_->findChild<T*>(QString::fromLatin1(nom));
+        if (trouve == nullptr) {
+            qFatal("no widget %s", nom);
+        }
+        return trouve;
+    }
+
+    QString chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
+
+    BoitesScriptees boites;
+
+private:
+    QString precedent_;
+    QTemporaryDir dossier_;
+    std::unique_ptr<TForm1> form_;
+};
+
+#endif

@@ -2,6 +2,9 @@
 #define OMBRELIN_FENETRE_H
 
 #include "BoitesScriptees.h"
+#include "TCSpinEdit.h"
+#include "TDrawGrid.h"
+#include "TFileListBox.h"
 #include "Unit1.h"
 
 #include <QDir>
@@ -57,6 +60,37 @@ public:
         }
         return trouve;
     }
+
+    // A click on the entry of the file list, as a user picks an icon.
+    void choisirIcone(const QString& nom) const
+    {
+        auto* fichiers = widget<TFileListBox>("fichiers");
+        const QList<QListWidgetItem*> trouves = fichiers->findItems(nom, Qt::MatchExactly);
+        if (trouves.isEmpty()) {
+            qFatal("no icon %s listed", qPrintable(nom));
+        }
+        QTest::mouseClick(fichiers->viewport(), Qt::LeftButton, {},
+                          fichiers->visualItemRect(trouves[0]).center());
+    }
+
+    // Types a time into tempsT, as a user does: click, select all, type, then focus elsewhere.
+    void taperTemps(const QString& texte) const
+    {
+        auto* tempsT = widget<TCSpinEdit>("tempsT");
+        QTest::mouseClick(tempsT, Qt::LeftButton, {}, QPoint(5, tempsT->height() / 2));
+        QTest::keyClick(tempsT, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(tempsT, texte);
+    }
+
+    // Press and release in the middle of a grid cell.
+    void cliquerCellule(int colonne, int ligne, Qt::MouseButton bouton = Qt::LeftButton) const
+    {
+        auto* grille = widget<TDrawGrid>("Grille");
+        const QPoint centre(colonne * 33 + 16, ligne * 33 + 16);
+        QTest::mouseClick(grille, bouton, {}, grille->contentsRect().topLeft() + centre);
+    }
+
+    const QImage& surface() const { return widget<TDrawGrid>("Grille")->Canvas().image(); }
 
     QString chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 // Answers the editor's modal boxes from a script and records what they showed, so tests never
 // run a real modal loop.
@@ -24,15 +25,27 @@ public:
 
     QStringList messages;
     QStringList erreurs;
+    // Every box and dialog in the order shown: "message", "erreur", "saisie", "dialogue".
+    QStringList journal;
+    // Runs while a message is shown, to see what had happened by then.
+    std::function<void(const QString&)> pendantMessage;
     std::vector<Saisie> saisies;
     std::vector<QString> filtresDialogues;
     std::vector<QDialog*> fenetresModales;
 
-    void ShowMessage(const QString& texte) override { messages << texte; }
+    void ShowMessage(const QString& texte) override
+    {
+        messages << texte;
+        journal << QStringLiteral("message");
+        if (pendantMessage) {
+            pendantMessage(texte);
+        }
+    }
 
     QString InputBox(const QString& titre, const QString& invite, const QString& defaut) override
     {
         saisies.push_back({titre, invite, defaut});
+        journal << QStringLiteral("saisie");
         const QString reponse = prendre(reponsesSaisie);
         return reponse.isNull() ? defaut : reponse;
     }
@@ -40,6 +53,7 @@ public:
     std::optional<QString> Execute(const TFileDialog& dialogue) override
     {
         filtresDialogues.push_back(dialogue.filtreQt());
+        journal << QStringLiteral("dialogue");
         const QString reponse = prendre(reponsesDialogue);
         if (reponse.isNull()) {
             return std::nullopt;
@@ -54,7 +68,11 @@ public:
         fenetre.show(); // the test closes it as a user would
     }
 
-    void afficherErreur(const QString& texte) override { erreurs << texte; }
+    void afficherErreur(const QString& texte) override
+    {
+        erreurs << texte;
+        journal << QStringLiteral("erreur");
+    }
 
 private:
     static QString prendre(std::deque<QString>& reponses)

@@ -173,6 +173,26 @@ private slots:
         QCOMPARE(niveau.profondeur, 5);
     }
 
+    void uneAutreFenetreNeFaitNiEntrerNiSortir()
+    {
+        QTest::mouseClick(duree, Qt::LeftButton);
+        QTest::keyClick(duree, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(duree, Qt::Key_Backspace);
+        QWidget autre;
+        autre.show();
+        QApplication::setActiveWindow(&autre);
+        QVERIFY(QTest::qWaitForWindowActive(&autre));
+        QCOMPARE(duree->text(), QString()); // still being edited: nothing restored yet
+
+        autre.close();
+        QApplication::setActiveWindow(duree->window());
+        QVERIFY(QTest::qWaitForWindowActive(duree->window()));
+        QCOMPARE(QApplication::focusWidget(), duree);
+        QTest::keyClick(duree, Qt::Key_Tab);
+        QCOMPARE(duree->text(), QStringLiteral("100"));
+        QVERIFY(f->boites.erreurs.isEmpty());
+    }
+
     void uneDureeQuiNEstPasUnEntierNeChangeRien()
     {
         saisirDuree("abc");

@@ -54,6 +54,19 @@ private slots:
                  QStringLiteral("Nom du niveau, clickez pour le changer !"));
     }
 
+    void laTabulationSuitLOrdreDeLaFenetre()
+    {
+        Fenetre f;
+        f.ouvrir();
+        QStringList ordre;
+        for (int i = 0; i < 6; ++i) {
+            ordre << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(ordre, (QStringList{"DureeMission", "Grille", "fichiers", "dossiers", "tempsT",
+                                     "effacement"}));
+    }
+
     void menusEtRaccourci()
     {
         Fenetre f;

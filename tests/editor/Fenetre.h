@@ -90,6 +90,19 @@ public:
         QTest::mouseClick(grille, bouton, {}, grille->contentsRect().topLeft() + centre);
     }
 
+    // Whether every pixel of the zone of the image has the colour.
+    static bool uni(const QImage& image, const QRect& zone, QRgb couleur)
+    {
+        for (int y = zone.top(); y <= zone.bottom(); ++y) {
+            for (int x = zone.left(); x <= zone.right(); ++x) {
+                if ((image.pixel(x, y) & RGB_MASK) != (couleur & RGB_MASK)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
     const QImage& surface() const { return widget<TDrawGrid>("Grille")->Canvas().image(); }
 
     QString chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }

@@ -33,15 +33,7 @@ private:
 
     bool grilleVierge() const
     {
-        const QImage& surface = f->surface();
-        for (int y = 0; y < surface.height(); ++y) {
-            for (int x = 0; x < surface.width(); ++x) {
-                if ((surface.pixel(x, y) & RGB_MASK) != 0xFFFFFF) {
-                    return false;
-                }
-            }
-        }
-        return true;
+        return Fenetre::uni(f->surface(), f->surface().rect(), qRgb(255, 255, 255));
     }
 
 private slots:

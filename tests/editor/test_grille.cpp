@@ -12,18 +12,7 @@ const QRgb ROUGE = qRgb(255, 0, 0);
 const QRgb VERT = qRgb(0, 160, 0);
 const QRgb BLEU = qRgb(0, 0, 200);
 
-// Whether every pixel of the rectangle has the colour.
-bool uni(const QImage& image, const QRect& zone, QRgb couleur)
-{
-    for (int y = zone.top(); y <= zone.bottom(); ++y) {
-        for (int x = zone.left(); x <= zone.right(); ++x) {
-            if ((image.pixel(x, y) & RGB_MASK) != (couleur & RGB_MASK)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
+const auto uni = &Fenetre::uni;
 
 QRect cellule(int colonne, int ligne) { return {colonne * 33, ligne * 33, 32, 32}; }
 

@@ -5,6 +5,7 @@
 TFaide::TFaide(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFaide>())
 {
     ui->setupUi(this);
+    move(401, 512); // the layout file only sizes a top-level window
     connect(ui->ButtonOK, &QPushButton::clicked, this, &TFaide::ButtonOKClick);
 }
 

@@ -169,6 +169,8 @@ private slots:
                                 "ennemis : si le temps d'apparition est supérieur à la          "
                                 "durée de la mission alors les ennemis ne seront pas         "
                                 "pris en compte !"));
+        QVERIFY2(!faide->findChild<QLabel*>("Label1")->font().bold(),
+                 "the main window's styled labels share names with these, not their style");
         QVERIFY(faide->isVisible());
         QTest::mouseClick(faide->findChild<QPushButton*>("ButtonOK"), Qt::LeftButton);
         QVERIFY(!faide->isVisible());

@@ -88,8 +88,9 @@ void verifierTemps(const s_niveau& niveau, const std::function<void(int)>& signa
 Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin,
                            FormeProfondeur forme)
 {
-    // A cut path would name some other file or directory: refuse it whole.
-    if (chemin.size() > LONGUEUR_MAX_CHEMIN) {
+    // The copy would cut such a path, or keep a line break in it: refuse it whole rather than
+    // write some other file.
+    if (chemin.size() > LONGUEUR_MAX_CHEMIN || chemin.find('\n') != std::string::npos) {
         return Ecriture::CheminRefuse;
     }
     const std::optional<std::string> nomFichier = copieParFichierTemp(chemin, 0);
@@ -97,7 +98,7 @@ Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin,
         return Ecriture::FichierTemporaireImpossible;
     }
     if (*nomFichier != chemin) {
-        return Ecriture::CheminRefuse;
+        return Ecriture::CheminRefuse; // a zero byte ends the copy early
     }
     return remplacerFichier(*nomFichier, contenuNiveau(niveau, forme)) ? Ecriture::Reussie
                                                                        : Ecriture::EcritureImpossible;

@@ -12,7 +12,7 @@ enum class FormeProfondeur { Entiere, Decimale };
 
 enum class Ecriture {
     Reussie,
-    CheminRefuse,                // longer than LONGUEUR_MAX_CHEMIN, or cut by a line break
+    CheminRefuse,                // longer than LONGUEUR_MAX_CHEMIN, or holding a line break
     FichierTemporaireImpossible, // the scratch file of the current directory failed
     EcritureImpossible,          // the level file could not be written; any previous one is intact
 };

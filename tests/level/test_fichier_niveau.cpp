@@ -154,7 +154,12 @@ TEST_F(EchecDEcriture, PathLongerThan254BytesIsRefusedNotCut)
     const std::string chemin = "niveau.txt/" + std::string(244, 'x');
     ASSERT_EQ(chemin.size(), 255u);
     EXPECT_EQ(enregistrerNiveau(niveau, chemin, FormeProfondeur::Entiere), Ecriture::CheminRefuse);
-    EXPECT_EQ(enregistrerNiveau(niveau, "niveau.txt\nautre", FormeProfondeur::Entiere),
+    for (const char* coupe : {"niveau.txt\nautre", "niveau.txt\n", "sous\n/niveau.txt"}) {
+        EXPECT_EQ(enregistrerNiveau(niveau, coupe, FormeProfondeur::Entiere),
+                  Ecriture::CheminRefuse)
+            << coupe;
+    }
+    EXPECT_EQ(enregistrerNiveau(niveau, std::string("niveau.txt\0x", 12), FormeProfondeur::Entiere),
               Ecriture::CheminRefuse);
     attendreIntact();
 }

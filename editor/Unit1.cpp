@@ -4,6 +4,7 @@
 #include "EntreeSortie.h"
 #include "Unit_aide.h"
 #include "conversions.h"
+#include "erreurs.h"
 #include "images.h"
 #include "ui_Unit1.h"
 
@@ -209,12 +210,22 @@ void TForm1::Enregistrerleniveausous2Click()
 
 void TForm1::background1Click()
 {
+    const QString fondPrecedent = OuvrirBMP.FileName;
     if (!OuvrirBMP.Execute()) {
         return;
     }
+    // A picture that cannot be read changes nothing: the background in use stays, and so does
+    // the brush, which would otherwise flood the grid red at the next clearing.
+    QImage image;
+    try {
+        image = chargerBitmap(OuvrirBMP.FileName);
+    } catch (const Exception&) {
+        OuvrirBMP.FileName = fondPrecedent;
+        throw;
+    }
     TCanvas& surface = ui->Grille->Canvas();
     surface.setBrushColor(ROUGE);
-    imageFond = chargerBitmap(OuvrirBMP.FileName);
+    imageFond = image;
     fondCharge = true;
     surface.Draw(0, 0, imageFond);
     ui->Grille->Repaint();

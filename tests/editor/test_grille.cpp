@@ -255,27 +255,48 @@ private slots:
         QVERIFY(f.boites.erreurs.isEmpty());
     }
 
-    void unFondIllisibleEstSignaleAChaqueEffacement()
+    void unFondIllisibleNeChangeRien()
     {
         Fenetre f;
+        Fenetre::creerIcone("tank.ico", VERT);
         const QString fond = creerFond("fond.bmp", BLEU);
         QFile corrompu(f.chemin("corrompu.bmp"));
         QVERIFY(corrompu.open(QIODevice::WriteOnly));
         corrompu.write("BM pas une image");
         corrompu.close();
+        QFile entier(fond);
+        QFile tronque(f.chemin("tronque.bmp"));
+        QVERIFY(entier.open(QIODevice::ReadOnly) && tronque.open(QIODevice::WriteOnly));
+        tronque.write(entier.read(4096)); // a sound header announcing rows that are not there
+        tronque.close();
+        const QImage attendu = QImage(fond).convertToFormat(QImage::Format_RGB32);
         TForm1& form = f.ouvrir();
         QAction* background1 = form.findChild<QAction*>("background1");
+        QPushButton* effacement = f.widget<QPushButton>("effacement");
 
-        f.boites.reponsesDialogue = {fond, f.chemin("corrompu.bmp")};
-        background1->trigger();
+        f.boites.reponsesDialogue = {f.chemin("corrompu.bmp"), fond, f.chemin("tronque.bmp")};
         background1->trigger();
         QCOMPARE(f.boites.erreurs.size(), 1);
         QVERIFY(f.boites.erreurs[0].contains("corrompu.bmp"));
-        QCOMPARE(f.surface(), QImage(fond).convertToFormat(QImage::Format_RGB32));
+        QTest::mouseClick(effacement, Qt::LeftButton);
+        QVERIFY2(uni(f.surface(), f.surface().rect(), BLANC), "the brush did not turn red");
 
-        QTest::mouseClick(f.widget<QPushButton>("effacement"), Qt::LeftButton);
-        QTest::mouseClick(f.widget<QPushButton>("effacement"), Qt::LeftButton);
-        QCOMPARE(f.boites.erreurs.size(), 3);
+        background1->trigger();
+        background1->trigger();
+        QCOMPARE(f.boites.erreurs.size(), 2);
+        QVERIFY(f.boites.erreurs[1].contains("tronque.bmp"));
+        QCOMPARE(f.surface(), attendu);
+        f.choisirIcone("tank.ico");
+        f.cliquerCellule(4, 4);
+        QTest::mouseClick(effacement, Qt::LeftButton);
+        QCOMPARE(f.surface(), attendu);
+        QCOMPARE(f.boites.erreurs.size(), 2);
+
+        // The picture in use, removed since, cannot be shown again: each clearing says so.
+        QFile::remove(fond);
+        QTest::mouseClick(effacement, Qt::LeftButton);
+        QTest::mouseClick(effacement, Qt::LeftButton);
+        QCOMPARE(f.boites.erreurs.size(), 4);
         QVERIFY(form.isVisible());
     }
 

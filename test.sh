@@ -8,3 +8,9 @@ installer_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_TESTS[@]}"
 installer_locale_fr
 construire "$racine/build"
 ctest --test-dir "$racine/build" --output-on-failure --no-tests=error
+
+# The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer: any finding fails.
+construire "$racine/build-asan" -DCMAKE_BUILD_TYPE=Debug -DOMBRELIN_SANITIZE=ON
+ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    LSAN_OPTIONS="suppressions=$racine/tests/lsan.supp" \
+    ctest --test-dir "$racine/build-asan" --output-on-failure --no-tests=error

@@ -26,6 +26,13 @@ const QString NOM_ILLISIBLE_PAR_LE_JEU = QStringLiteral(
 const QString FICHIER_TEMPORAIRE_IMPOSSIBLE = QStringLiteral(
     "Le fichier temporaire « ennemi.tmp » ne peut pas être écrit dans le dossier courant :\n%1\n%2");
 
+void taillePolice(QWidget& widget, int pixels)
+{
+    QFont police = widget.font();
+    police.setPixelSize(pixels);
+    widget.setFont(police);
+}
+
 } // namespace
 
 TForm1::TForm1(Boites& boites, QWidget* parent)
@@ -35,6 +42,9 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
 {
     ui->setupUi(this);
     move(131, 121); // the layout file only sizes a top-level window
+    // Font heights are in pixels, as the layout was drawn; a layout file gives points only.
+    taillePolice(*this, 11);
+    taillePolice(*ui->NomNiveau, 24);
     ui->dossiers->setFileList(ui->fichiers);
     ui->DureeMission->setFocus();
     brancherGestionnaires();

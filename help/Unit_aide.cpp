@@ -6,6 +6,9 @@ TFaide::TFaide(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFaid
 {
     ui->setupUi(this);
     move(401, 512); // the layout file only sizes a top-level window
+    QFont police = font();
+    police.setPixelSize(11); // as the layout was drawn; a layout file gives points only
+    setFont(police);
     connect(ui->ButtonOK, &QPushButton::clicked, this, &TFaide::ButtonOKClick);
 }
 

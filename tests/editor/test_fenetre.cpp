@@ -38,10 +38,24 @@ private slots:
         QCOMPARE(niveau.nbEnnemis, 0);
     }
 
-    void aucuneLegendeNEstCoupee()
+    void lesLegendesSontEntieresEtEnCouleur()
     {
         Fenetre f;
         f.ouvrir();
+        const struct {
+            const char* nom;
+            int pixels;
+            QRgb couleur;
+        } legendes[] = {{"NomNiveau", 24, qRgb(255, 0, 0)},
+                        {"labelNbEnn", 11, qRgb(0, 0, 0)},
+                        {"Label1", 11, qRgb(0, 0, 255)},
+                        {"Label2", 11, qRgb(0, 128, 128)}};
+        for (const auto& legende : legendes) {
+            const QLabel* etiquette = f.widget<QLabel>(legende.nom);
+            QCOMPARE(QFontInfo(etiquette->font()).pixelSize(), legende.pixels);
+            QVERIFY2(etiquette->font().bold(), legende.nom);
+            QCOMPARE(etiquette->palette().color(QPalette::WindowText).rgb(), legende.couleur);
+        }
         for (const char* nom : {"NomNiveau", "labelNbEnn", "Label1", "Label2", "Label3"}) {
             const QLabel* etiquette = f.widget<QLabel>(nom);
             QVERIFY2(etiquette->sizeHint().width() <= etiquette->width(), nom);

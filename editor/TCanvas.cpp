@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 TCanvas::TCanvas(QWidget& affichage, QSize taille)
@@ -24,14 +25,14 @@ void TCanvas::FloodFill(int x, int y, QRgb bordure)
     if (x < 0 || y < 0 || x >= largeur || y >= hauteur) {
         return;
     }
-    const auto pixel = [this](int px, int py) {
-        return reinterpret_cast<QRgb*>(image_.scanLine(py)) + px;
-    };
-    std::vector<bool> vu(static_cast<std::size_t>(largeur) * hauteur);
+    // The surface is 32-bit RGB: one QRgb per pixel, rows bytesPerLine apart.
+    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
+    const int pas = static_cast<int>(image_.bytesPerLine() / sizeof(QRgb));
+    std::vector<unsigned char> vu(static_cast<std::size_t>(largeur) * hauteur, 0);
     // Painted pixels may take the border colour: only unvisited ones are tested against it.
     const auto aRemplir = [&](int px, int py) {
-        return !vu[static_cast<std::size_t>(py) * largeur + px] &&
-               (*pixel(px, py) & RGB_MASK) != (bordure & RGB_MASK);
+        return vu[static_cast<std::size_t>(py) * largeur + px] == 0 &&
+               (pixels[py * pas + px] & RGB_MASK) != (bordure & RGB_MASK);
     };
 
     // Scan lines from an explicit stack: a surface-sized region needs no deep recursion.
@@ -51,19 +52,21 @@ void TCanvas::FloodFill(int x, int y, QRgb bordure)
         while (droite + 1 < largeur && aRemplir(droite + 1, py)) {
             ++droite;
         }
-        for (int px = gauche; px <= droite; ++px) {
-            vu[static_cast<std::size_t>(py) * largeur + px] = true;
-            *pixel(px, py) = pinceau_;
-        }
+        std::fill(vu.begin() + static_cast<std::ptrdiff_t>(py) * largeur + gauche,
+                  vu.begin() + static_cast<std::ptrdiff_t>(py) * largeur + droite + 1, 1);
+        std::fill(pixels + py * pas + gauche, pixels + py * pas + droite + 1, pinceau_);
         for (const int voisine : {py - 1, py + 1}) {
             if (voisine < 0 || voisine >= hauteur) {
                 continue;
             }
+            // One seed per run of fillable pixels.
+            bool dansUnePlage = false;
             for (int px = gauche; px <= droite; ++px) {
-                // One seed per run of fillable pixels.
-                if (aRemplir(px, voisine) && (px == gauche || !aRemplir(px - 1, voisine))) {
+                const bool remplissable = aRemplir(px, voisine);
+                if (remplissable && !dansUnePlage) {
                     pile.emplace_back(px, voisine);
                 }
+                dansUnePlage = remplissable;
             }
         }
     }

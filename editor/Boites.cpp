@@ -17,7 +17,8 @@ void Boites::executer(const std::function<void()>& gestionnaire)
     } catch (const Exception& erreur) {
         afficherErreur(erreur.Message());
     } catch (const std::exception& erreur) {
-        afficherErreur(QStringLiteral("Erreur inattendue : %1").arg(QString::fromLocal8Bit(erreur.what())));
+        afficherErreur(
+            QStringLiteral("Erreur inattendue : %1").arg(QString::fromLocal8Bit(erreur.what())));
     }
 }
 
@@ -38,12 +39,11 @@ QString BoitesQt::InputBox(const QString& titre, const QString& invite, const QS
 std::optional<QString> BoitesQt::Execute(const TFileDialog& dialogue)
 {
     QWidget* parent = QApplication::activeWindow();
-    const QString chemin =
-        dialogue.sorte() == TFileDialog::Sorte::Enregistrer
-            ? QFileDialog::getSaveFileName(parent, QString(), dialogue.FileName,
-                                           dialogue.filtreQt())
-            : QFileDialog::getOpenFileName(parent, QString(), dialogue.FileName,
-                                           dialogue.filtreQt());
+    const QString chemin = dialogue.sorte() == TFileDialog::Sorte::Enregistrer
+                               ? QFileDialog::getSaveFileName(parent, QString(), dialogue.FileName,
+                                                              dialogue.filtreQt())
+                               : QFileDialog::getOpenFileName(parent, QString(), dialogue.FileName,
+                                                              dialogue.filtreQt());
     if (chemin.isEmpty()) {
         return std::nullopt;
     }

@@ -17,7 +17,8 @@ public:
 
     virtual void ShowMessage(const QString& texte) = 0;
     // Returns the typed text, or defaut when the user cancels.
-    virtual QString InputBox(const QString& titre, const QString& invite, const QString& defaut) = 0;
+    virtual QString InputBox(const QString& titre, const QString& invite,
+                             const QString& defaut) = 0;
     // Returns the chosen path, or nothing when the user cancels.
     virtual std::optional<QString> Execute(const TFileDialog& dialogue) = 0;
     virtual void ShowModal(QDialog& fenetre) = 0;

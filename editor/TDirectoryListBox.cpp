@@ -7,8 +7,9 @@
 TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
-    connect(this, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* element) { setDirectory(element->data(Qt::UserRole).toString()); });
+    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* element) {
+        setDirectory(element->data(Qt::UserRole).toString());
+    });
     setDirectory(QDir::currentPath());
 }
 

@@ -39,8 +39,8 @@ void TFileListBox::lister()
         return;
     }
     // Name filters ignore case, as on the game's platform: BOSS.ICO is an icon too.
-    const QStringList noms = QDir(dossier_).entryList(QStringList{masque_}, QDir::Files,
-                                                      QDir::Name | QDir::IgnoreCase);
+    const QStringList noms =
+        QDir(dossier_).entryList(QStringList{masque_}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& nom : noms) {
         auto* element = new QListWidgetItem(nom, this);
         element->setSizeHint(QSize(0, hauteurElement_));

@@ -23,8 +23,9 @@ const QString NOM_ILLISIBLE_PAR_LE_JEU = QStringLiteral(
     "« %1 » ne peut pas être utilisé : il contient une tabulation, un saut de ligne ou un "
     "caractère hors de Windows-1252, que le jeu ne sait pas lire.");
 
-const QString FICHIER_TEMPORAIRE_IMPOSSIBLE = QStringLiteral(
-    "Le fichier temporaire « ennemi.tmp » ne peut pas être écrit dans le dossier courant :\n%1\n%2");
+const QString FICHIER_TEMPORAIRE_IMPOSSIBLE =
+    QStringLiteral("Le fichier temporaire « ennemi.tmp » ne peut pas être écrit dans le dossier "
+                   "courant :\n%1\n%2");
 
 void taillePolice(QWidget& widget, int pixels)
 {
@@ -37,7 +38,8 @@ void taillePolice(QWidget& widget, int pixels)
 
 TForm1::TForm1(Boites& boites, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), boites_(boites),
-      SaveDialog1(boites, TFileDialog::Sorte::Enregistrer, QStringLiteral("fichier map (*.txt)|*.txt")),
+      SaveDialog1(boites, TFileDialog::Sorte::Enregistrer,
+                  QStringLiteral("fichier map (*.txt)|*.txt")),
       OuvrirBMP(boites, TFileDialog::Sorte::Ouvrir, QStringLiteral("Bitmaps (*.bmp)|*.bmp"))
 {
     ui->setupUi(this);
@@ -57,8 +59,9 @@ TForm1::~TForm1() = default;
 template <class Emetteur, class Signal>
 void TForm1::brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)())
 {
-    connect(emetteur, signal, this,
-            [this, gestionnaire] { boites_.executer([this, gestionnaire] { (this->*gestionnaire)(); }); });
+    connect(emetteur, signal, this, [this, gestionnaire] {
+        boites_.executer([this, gestionnaire] { (this->*gestionnaire)(); });
+    });
 }
 
 void TForm1::brancherGestionnaires()
@@ -140,8 +143,8 @@ void TForm1::GrilleMouseUp()
         return;
     }
     if (placement == Placement::CopieImpossible) {
-        boites_.ShowMessage(FICHIER_TEMPORAIRE_IMPOSSIBLE.arg(QDir::currentPath(),
-                                                              QStringLiteral("Aucun ennemi n'a été placé.")));
+        boites_.ShowMessage(FICHIER_TEMPORAIRE_IMPOSSIBLE.arg(
+            QDir::currentPath(), QStringLiteral("Aucun ennemi n'a été placé.")));
         return;
     }
     const int pas = TDrawGrid::TAILLE_CELLULE + ui->Grille->GridLineWidth();
@@ -308,8 +311,7 @@ void TForm1::NomNiveauClick()
 
 void TForm1::changerlaprofondeur1Click()
 {
-    niveau.profondeur =
-        StrToInt(boites_.InputBox(QStringLiteral("Apparition des ennemis"),
-                                  QStringLiteral("Profondeur en z ( -10<...<-100 ) : "),
-                                  IntToStr(niveau.profondeur)));
+    niveau.profondeur = StrToInt(boites_.InputBox(
+        QStringLiteral("Apparition des ennemis"),
+        QStringLiteral("Profondeur en z ( -10<...<-100 ) : "), IntToStr(niveau.profondeur)));
 }

@@ -13,7 +13,8 @@ int StrToInt(const QString& texte)
     bool valide = !chiffres.isEmpty() && std::all_of(chiffres.begin(), chiffres.end(), estChiffre);
     const int valeur = valide ? texte.toInt(&valide) : 0; // toInt refuses what overflows an int
     if (!valide) {
-        throw EConvertError(QStringLiteral("'%1' n'est pas une valeur entière correcte.").arg(texte));
+        throw EConvertError(
+            QStringLiteral("'%1' n'est pas une valeur entière correcte.").arg(texte));
     }
     return valeur;
 }

@@ -56,7 +56,8 @@ QImage chargerIcone(const QString& chemin)
     }
     return icone.size() == QSize(COTE_ICONE, COTE_ICONE)
                ? icone
-               : icone.scaled(COTE_ICONE, COTE_ICONE, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+               : icone.scaled(COTE_ICONE, COTE_ICONE, Qt::KeepAspectRatio,
+                              Qt::SmoothTransformation);
 }
 
 QImage chargerBitmap(const QString& chemin)

@@ -22,8 +22,9 @@ bool lireLigne(std::vector<char>& tampon)
         return false;
     }
     // An empty file gives no line and leaves the zeroed buffer as the empty text.
-    const bool lu = std::fgets(tampon.data(), static_cast<int>(tampon.size()), fichier) != nullptr ||
-                    !std::ferror(fichier);
+    const bool lu =
+        std::fgets(tampon.data(), static_cast<int>(tampon.size()), fichier) != nullptr ||
+        !std::ferror(fichier);
     std::fclose(fichier);
     return lu;
 }

@@ -28,8 +28,8 @@ std::string contenuNiveau(const s_niveau& niveau, FormeProfondeur forme)
 {
     std::string contenu = niveau.nom + FIN_DE_LIGNE + std::to_string(niveau.duree) + FIN_DE_LIGNE +
                           std::to_string(niveau.nbEnnemis) + FIN_DE_LIGNE;
-    const std::string profondeur = std::to_string(niveau.profondeur) +
-                                   (forme == FormeProfondeur::Decimale ? ".00" : "");
+    const std::string profondeur =
+        std::to_string(niveau.profondeur) + (forme == FormeProfondeur::Decimale ? ".00" : "");
     for (int i = 0; i < niveau.nbEnnemis; ++i) {
         const Ennemi& ennemi = niveau.ennemis[i];
         contenu += std::to_string(i) + '\t' + deuxDecimales(ennemi.temps) + '\t' + ennemi.type +
@@ -85,8 +85,7 @@ void verifierTemps(const s_niveau& niveau, const std::function<void(int)>& signa
     }
 }
 
-Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin,
-                           FormeProfondeur forme)
+Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin, FormeProfondeur forme)
 {
     // The copy would cut such a path, or keep a line break in it: refuse it whole rather than
     // write some other file.
@@ -100,6 +99,7 @@ Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin,
     if (*nomFichier != chemin) {
         return Ecriture::CheminRefuse; // a zero byte ends the copy early
     }
-    return remplacerFichier(*nomFichier, contenuNiveau(niveau, forme)) ? Ecriture::Reussie
-                                                                       : Ecriture::EcritureImpossible;
+    return remplacerFichier(*nomFichier, contenuNiveau(niveau, forme))
+               ? Ecriture::Reussie
+               : Ecriture::EcritureImpossible;
 }

@@ -19,7 +19,7 @@ public:
     };
 
     // Answers, taken in order. ANNULER, or no answer left, is a cancel.
-    inline static const QString ANNULER; // null, unlike the empty text ""
+    inline static const QString ANNULER;  // null, unlike the empty text ""
     std::deque<QString> reponsesSaisie;   // InputBox
     std::deque<QString> reponsesDialogue; // file dialogs
 

@@ -18,10 +18,7 @@
 // starts from.
 class Fenetre {
 public:
-    Fenetre() : precedent_(QDir::currentPath())
-    {
-        QDir::setCurrent(dossier_.path());
-    }
+    Fenetre() : precedent_(QDir::currentPath()) { QDir::setCurrent(dossier_.path()); }
 
     ~Fenetre()
     {
@@ -51,8 +48,7 @@ public:
         return *form_;
     }
 
-    template <class T>
-    T* widget(const char* nom) const
+    template <class T> T* widget(const char* nom) const
     {
         T* trouve = form_->findChild<T*>(QString::fromLatin1(nom));
         if (trouve == nullptr) {

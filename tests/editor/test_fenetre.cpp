@@ -96,8 +96,8 @@ private slots:
         for (const QAction* action : barre[0]->menu()->actions()) {
             fichier << (action->isSeparator() ? QStringLiteral("-") : action->text());
         }
-        QCOMPARE(fichier, (QStringList{"&Enregistrer", "Enre&gistrer le niveau sous ...", "-",
-                                       "&Quitter"}));
+        QCOMPARE(fichier,
+                 (QStringList{"&Enregistrer", "Enre&gistrer le niveau sous ...", "-", "&Quitter"}));
         QStringList options;
         for (const QAction* action : barre[1]->menu()->actions()) {
             options << action->text();

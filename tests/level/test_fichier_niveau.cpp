@@ -67,8 +67,11 @@ TEST_F(FichierNiveau, PositiveDepthEightBitNamesAndLateEnemiesAreWrittenAsTheyAr
     niveau.nom = "Ca\xF1on d'\xE9t\xE9";
     niveau.profondeur = 5;
     niveau.duree = 10;
-    placerEnnemi(niveau, 10, 10, 999, "\xE9" "clair.ico");
-    const std::string ligne = "0\t999.00\t\xE9" "clair\t5.00\t-5.00\t";
+    placerEnnemi(niveau, 10, 10, 999,
+                 "\xE9"
+                 "clair.ico");
+    const std::string ligne = "0\t999.00\t\xE9"
+                              "clair\t5.00\t-5.00\t";
     const std::string entete = "Ca\xF1on d'\xE9t\xE9\r\n10\r\n1\r\n";
 
     ASSERT_EQ(enregistrerNiveau(niveau, "a.txt", FormeProfondeur::Entiere), Ecriture::Reussie);

@@ -11,7 +11,10 @@ TEST_F(TypeDEnnemi, IsTheNameBeforeTheFirstIcoAnywhere)
     EXPECT_EQ(nomDeType("boss.ico.ico"), "boss");
     EXPECT_EQ(nomDeType("a.icons.ico"), "a");
     EXPECT_EQ(nomDeType(".ico"), "");
-    EXPECT_EQ(nomDeType("\xE9" "clair.ico"), "\xE9" "clair");
+    EXPECT_EQ(nomDeType("\xE9"
+                        "clair.ico"),
+              "\xE9"
+              "clair");
 }
 
 TEST_F(TypeDEnnemi, WithoutLowerCaseIcoIsTheWholeNameUpTo254Bytes)
@@ -32,7 +35,8 @@ TEST_F(Placer, RecordsCellTimeAndTypeWithYGrowingUpwards)
         int colonne, ligne;
         float x, y;
     };
-    const Cas cas[] = {{0, 0, -5, 5}, {5, 5, 0, 0}, {10, 10, 5, -5}, {10, 0, 5, 5}, {0, 10, -5, -5}};
+    const Cas cas[] = {
+        {0, 0, -5, 5}, {5, 5, 0, 0}, {10, 10, 5, -5}, {10, 0, 5, 5}, {0, 10, -5, -5}};
     for (const Cas& c : cas) {
         ASSERT_EQ(placerEnnemi(niveau, c.colonne, c.ligne, 7, "tank.ico"), Placement::Place);
         const Ennemi& ennemi = niveau.ennemis[niveau.nbEnnemis - 1];

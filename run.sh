@@ -6,9 +6,5 @@ racine=$(cd "$(dirname "$0")" && pwd)
 
 installer_paquets "${PAQUETS_CONSTRUCTION[@]}"
 construire "$racine/build"
-if [ ! -x "$racine/build/editor/ombrelin" ]; then
-    echo "La bibliothèque des niveaux est construite ; la fenêtre de l'éditeur n'existe pas encore."
-    exit 0
-fi
 cd "$racine/icones"
 exec "$racine/build/editor/ombrelin"

@@ -2,10 +2,15 @@
 
 #include "copie_fichier_temp.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -39,7 +44,57 @@ std::string contenuNiveau(const s_niveau& niveau, FormeProfondeur forme)
     return contenu;
 }
 
-// Writes contenu into a fresh file of the target's directory and renames it over the target.
+// Writes every byte, then makes them durable before anything relies on them.
+bool ecrireTout(int fd, const std::string& contenu)
+{
+    std::size_t ecrits = 0;
+    while (ecrits < contenu.size()) {
+        const ssize_t n = ::write(fd, contenu.data() + ecrits, contenu.size() - ecrits);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        ecrits += static_cast<std::size_t>(n);
+    }
+    return ::fsync(fd) == 0;
+}
+
+// A name of the folder that nobody else uses, so that leftovers of another run never block a
+// save. The file is created as a plain open for writing would create the level.
+int creerTemporaire(const fs::path& dossier, std::string& nom)
+{
+    std::random_device alea;
+    for (int essai = 0; essai < 100; ++essai) {
+        char hasard[20];
+        std::snprintf(hasard, sizeof hasard, "%08x%08x", alea(), alea());
+        nom = (dossier / (".ombrelin-" + std::string(hasard) + ".tmp")).string();
+        const int fd = ::open(nom.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// A folder that refuses new files may still let the user rewrite a level in it: no atomicity
+// then, as with any plain open for writing.
+bool ecrireSurPlace(const fs::path& cible, const std::string& contenu)
+{
+    const int fd = ::open(cible.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat etat {};
+    bool ecrit = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) && ::ftruncate(fd, 0) == 0 &&
+                 ecrireTout(fd, contenu);
+    ecrit = ::close(fd) == 0 && ecrit;
+    return ecrit;
+}
+
+// Writes contenu into a fresh file of the target's folder and renames it over the target, with
+// the target's permissions, so that a failure or a power cut never leaves a truncated level.
 bool remplacerFichier(fs::path cible, const std::string& contenu)
 {
     std::error_code erreur;
@@ -49,29 +104,40 @@ bool remplacerFichier(fs::path cible, const std::string& contenu)
             return false;
         }
     }
-    const fs::file_status etat = fs::status(cible, erreur);
-    if (fs::exists(etat) && !fs::is_regular_file(etat)) {
-        return false; // a directory or a device in the way is never replaced
-    }
-    const fs::path dossier = cible.parent_path();
-    for (int numero = 0; numero < 100; ++numero) {
-        const fs::path temporaire = dossier / (".ombrelin-" + std::to_string(numero) + ".tmp");
-        std::FILE* fichier = std::fopen(temporaire.c_str(), "wx");
-        if (fichier == nullptr) {
-            if (errno == EEXIST) {
-                continue;
-            }
-            return false;
-        }
-        bool ecrit = std::fwrite(contenu.data(), 1, contenu.size(), fichier) == contenu.size();
-        ecrit = std::fclose(fichier) == 0 && ecrit;
-        if (ecrit && std::rename(temporaire.c_str(), cible.c_str()) == 0) {
-            return true;
-        }
-        std::remove(temporaire.c_str());
+    struct stat etat {};
+    const bool existe = ::stat(cible.c_str(), &etat) == 0;
+    // A directory, a device, or a file the user may not write is never replaced.
+    if (existe &&
+        (!S_ISREG(etat.st_mode) || ::faccessat(AT_FDCWD, cible.c_str(), W_OK, AT_EACCESS) != 0)) {
         return false;
     }
-    return false;
+    const fs::path dossier = cible.parent_path();
+    std::string temporaire;
+    const int fd = creerTemporaire(dossier, temporaire);
+    if (fd < 0) {
+        return existe && (errno == EACCES || errno == EPERM) && ecrireSurPlace(cible, contenu);
+    }
+    bool ecrit = true;
+    if (existe) {
+        ecrit = ::fchmod(fd, etat.st_mode & 0777) == 0;
+        // The group is kept where the process may set it; elsewhere the file takes the user's
+        // own, as a new file would.
+        [[maybe_unused]] const int groupe = ::fchown(fd, static_cast<uid_t>(-1), etat.st_gid);
+    }
+    ecrit = ecrit && ecrireTout(fd, contenu);
+    ecrit = ::close(fd) == 0 && ecrit;
+    if (!ecrit || std::rename(temporaire.c_str(), cible.c_str()) != 0) {
+        ::unlink(temporaire.c_str());
+        return false;
+    }
+    // The rename itself lives in the folder.
+    const int fdDossier =
+        ::open(dossier.empty() ? "." : dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fdDossier >= 0) {
+        ::fsync(fdDossier);
+        ::close(fdDossier);
+    }
+    return true;
 }
 
 } // namespace

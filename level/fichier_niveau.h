@@ -26,8 +26,10 @@ void verifierTemps(const s_niveau& niveau, const std::function<void(int)>& signa
 
 // Writes the level file at chemin: a name line, the duration, the enemy count, then one line per
 // enemy with six tab-separated fields; CR LF line breaks and a decimal point on every machine.
-// The file is written beside chemin and then moved over it, so a failure never leaves a
-// truncated level where a complete one was.
+// The file is written beside chemin, flushed to disk and then moved over it with the permissions
+// of the file it replaces, so a failure never leaves a truncated level where a complete one was;
+// only a folder that refuses new files has its level rewritten in place. A file the user may not
+// write is refused.
 Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin,
                            FormeProfondeur forme);
 

@@ -2,6 +2,10 @@
 #include "dossier_temporaire.h"
 
 #include <climits>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -44,9 +48,40 @@ TEST_F(CopieParFichierTemp, ScratchFileIsGoneAfterwardsEvenAStaleOne)
     EXPECT_FALSE(fs::exists("ennemi.tmp"));
 }
 
-TEST_F(CopieParFichierTemp, ReportsAScratchFileThatCannotBeCreated)
+TEST_F(CopieParFichierTemp, NeverWritesThroughNorRemovesAScratchNameNotItsOwn)
 {
-    fs::create_directory("ennemi.tmp");
-    EXPECT_EQ(copieParFichierTemp("tank.ico", 5), std::nullopt);
-    EXPECT_TRUE(fs::is_directory("ennemi.tmp")) << "a directory of that name is not ours to remove";
+    ecrire("victime", "intacte");
+    const std::function<void()> pieges[] = {
+        [] { fs::create_directory("ennemi.tmp"); },
+        [] { fs::create_symlink("victime", "ennemi.tmp"); },
+        [] { fs::create_symlink("absente", "ennemi.tmp"); },
+        [] { fs::create_hard_link("victime", "ennemi.tmp"); },
+        [] { ASSERT_EQ(mkfifo("ennemi.tmp", 0600), 0); },
+    };
+    for (const auto& pieger : pieges) {
+        pieger();
+        EXPECT_EQ(copieParFichierTemp("tank.ico", 5), std::nullopt);
+        EXPECT_TRUE(fs::exists(fs::symlink_status("ennemi.tmp")));
+        EXPECT_EQ(lire("victime"), "intacte");
+        fs::remove("ennemi.tmp");
+    }
+    EXPECT_FALSE(fs::exists("absente"));
+}
+
+TEST_F(CopieParFichierTemp, TwoEditorsInOneFolderEachReadTheirOwnText)
+{
+    const pid_t autre = fork();
+    ASSERT_GE(autre, 0);
+    const std::string texte = autre == 0 ? "autre editeur " : "cet editeur ";
+    int fautes = 0;
+    for (int i = 0; i < 300; ++i) {
+        fautes += copieParFichierTemp(texte + std::to_string(i), 0) != texte + std::to_string(i);
+    }
+    if (autre == 0) {
+        _exit(fautes);
+    }
+    int statut = 0;
+    ASSERT_EQ(waitpid(autre, &statut, 0), autre);
+    EXPECT_EQ(fautes, 0);
+    EXPECT_EQ(WEXITSTATUS(statut), 0);
 }

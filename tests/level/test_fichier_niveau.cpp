@@ -4,7 +4,11 @@
 #include <clocale>
 #include <csignal>
 #include <cstdio>
+#include <dlfcn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -36,7 +40,37 @@ const char* const EXEMPLE_ENTIERE = "Niveau_1\r\n100\r\n2\r\n"
                                     "0\t12.00\ttank\t0.00\t0.00\t-100\r\n"
                                     "1\t50.00\tboss\t-5.00\t5.00\t-100\r\n";
 
+// Each fsync the writer makes, with what "niveau.txt" held at that moment.
+std::vector<std::string> synchronisations;
+
+// Saves as an ordinary user: root may write any file, so a root test runs it as nobody.
+Ecriture enregistrerSansPrivilege(const s_niveau& niveau, const std::string& chemin)
+{
+    if (geteuid() != 0) {
+        return enregistrerNiveau(niveau, chemin, FormeProfondeur::Entiere);
+    }
+    const pid_t enfant = fork();
+    if (enfant == 0) {
+        const bool nobody = setgid(65534) == 0 && setuid(65534) == 0;
+        _exit(nobody ? static_cast<int>(enregistrerNiveau(niveau, chemin, FormeProfondeur::Entiere))
+                     : 99);
+    }
+    int statut = 0;
+    waitpid(enfant, &statut, 0);
+    return static_cast<Ecriture>(WEXITSTATUS(statut));
+}
+
 } // namespace
+
+extern "C" int fsync(int fd)
+{
+    struct stat etat {};
+    fstat(fd, &etat);
+    std::ifstream niveau("niveau.txt", std::ios::binary);
+    synchronisations.push_back((S_ISDIR(etat.st_mode) ? "dossier " : "fichier ") +
+                               std::string(std::istreambuf_iterator<char>(niveau), {}));
+    return reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"))(fd);
+}
 
 using FichierNiveau = DansDossierTemporaire;
 
@@ -96,12 +130,23 @@ TEST_F(FichierNiveau, DecimalPointUnderACommaLocale)
     EXPECT_EQ(lire("fr.txt"), EXEMPLE_DECIMALE);
 }
 
-TEST_F(FichierNiveau, ReplacesAnExistingLongerFileWhole)
+TEST_F(FichierNiveau, ReplacesAFileWholeFlushedBeforeTheRenameAndTheFolderAfter)
 {
     ecrire("niveau.txt", std::string(5000, 'z'));
+    fs::permissions("niveau.txt", fs::perms::owner_read | fs::perms::owner_write);
+    for (int i = 0; i < 100; ++i) {
+        ecrire(".ombrelin-" + std::to_string(i) + ".tmp", "reste d'un autre enregistrement");
+    }
+    synchronisations.clear();
     ASSERT_EQ(enregistrerNiveau(niveauExemple(), "niveau.txt", FormeProfondeur::Entiere),
               Ecriture::Reussie);
     EXPECT_EQ(lire("niveau.txt"), EXEMPLE_ENTIERE);
+    EXPECT_EQ(fs::status("niveau.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(synchronisations,
+              (std::vector<std::string>{"fichier " + std::string(5000, 'z'),
+                                        std::string("dossier ") + EXEMPLE_ENTIERE}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier_), {}), 101) << "a temporary file left";
 }
 
 TEST_F(FichierNiveau, WritesThroughASymbolicLinkAndKeepsIt)
@@ -186,6 +231,39 @@ TEST_F(EchecDEcriture, MissingDirectoryOrADirectoryInTheWay)
     EXPECT_EQ(enregistrerNiveau(niveau, "niveau.txt", FormeProfondeur::Entiere),
               Ecriture::EcritureImpossible);
     EXPECT_TRUE(fs::is_directory("niveau.txt"));
+}
+
+TEST_F(EchecDEcriture, FolderAndFilePermissionsAreThoseOfAPlainOpenForWriting)
+{
+    fs::permissions(dossier_, fs::perms::all); // the ordinary user works here too
+    fs::permissions("niveau.txt",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::create_directory("partage");
+    ecrire("partage/niveau.txt", "ancien niveau\r\n");
+    fs::permissions("partage/niveau.txt",
+                    fs::perms::all &
+                        ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
+    fs::permissions("partage", fs::perms::owner_all | fs::perms::group_read |
+                                   fs::perms::group_exec | fs::perms::others_read |
+                                   fs::perms::others_exec);
+    const struct {
+        const char* chemin;
+        Ecriture attendue;
+        const char* contenu; // nullptr: no file
+    } cas[] = {
+        {"niveau.txt", Ecriture::EcritureImpossible, "ancien niveau\r\n"}, // read-only file
+        {"partage/niveau.txt", Ecriture::Reussie, EXEMPLE_ENTIERE},        // rewritten in place
+        {"partage/nouveau.txt", Ecriture::EcritureImpossible, nullptr},    // read-only folder
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(enregistrerSansPrivilege(niveau, c.chemin), c.attendue) << c.chemin;
+        EXPECT_EQ(fs::exists(c.chemin), c.contenu != nullptr) << c.chemin;
+        if (c.contenu != nullptr) {
+            EXPECT_EQ(lire(c.chemin), c.contenu) << c.chemin;
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator("partage"), {}), 1);
+    fs::permissions("partage", fs::perms::owner_all);
 }
 
 TEST_F(EchecDEcriture, ADeviceIsNeverReplaced)

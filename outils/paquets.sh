@@ -10,8 +10,10 @@ fi
 PAQUETS_CONSTRUCTION=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
     fonts-liberation2 fonts-dejavu-core)
 
-# What the tests need on top: a virtual X server and real input events for the end-to-end run.
-PAQUETS_TESTS=(locales xvfb xauth xdotool imagemagick)
+# What the tests need on top: a virtual X server and real input events for the end-to-end run,
+# and the tools that build the Debian package and check its metadata.
+PAQUETS_TESTS=(locales xvfb xauth xdotool imagemagick dpkg-dev file desktop-file-utils
+    appstream)
 
 # Installs those of the named Debian packages that are not installed yet.
 installer_paquets() {

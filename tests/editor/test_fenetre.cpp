@@ -3,9 +3,11 @@
 #include "TFileListBox.h"
 #include "Unit_aide.h"
 #include "conversions.h"
+#include "demarrage.h"
 #include "erreurs.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +21,11 @@ class TestFenetre : public QObject {
 private slots:
     void demarreSurLeNiveauParDefaut()
     {
+        preparerApplication(*qApp);
+        QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Ombrelin"));
+        const QDialogButtonBox boutons(QDialogButtonBox::Cancel);
+        QCOMPARE(boutons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
+
         Fenetre f;
         niveau.profondeur = 7; // a previous window's level must not leak into a new one
         TForm1& form = f.ouvrir();

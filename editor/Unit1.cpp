@@ -275,6 +275,9 @@ void TForm1::tempsTEnter() { tempsAvantSaisie = ui->tempsT->Value(); }
 
 void TForm1::tempsTChange()
 {
+    // The corrections below belong to the keystroke being handled: run again for them, this
+    // handler would clear the display twice.
+    const QSignalBlocker sansChange(ui->tempsT);
     if (ui->tempsT->text().isEmpty()) {
         ui->tempsT->setValue(tempsAvantSaisie);
     }

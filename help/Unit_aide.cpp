@@ -5,7 +5,9 @@
 TFaide::TFaide(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TFaide>())
 {
     ui->setupUi(this);
-    move(401, 512); // the layout file only sizes a top-level window
+    // The layout file sizes the client area, 295 × 184 with the frame, but does not place a
+    // top-level window.
+    move(401, 512);
     QFont police = font();
     police.setPixelSize(11); // as the layout was drawn; a layout file gives points only
     setFont(police);

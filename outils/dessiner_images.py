@@ -88,11 +88,33 @@ def miroir(points):
 # --- Formats de fichiers -------------------------------------------------------------------------------------------
 
 
-def octets_ico(toile):
-    """Une seule image 32 bpp BGRA : en-tête BMP à hauteur doublée, pixels de bas en haut, puis masque ET."""
+def octets_ico(toile, bits=32):
+    """Une seule image : en-tête BMP à hauteur doublée, pixels de bas en haut, puis masque ET.
+
+    En 32 bpp les pixels sont en BGRA ; en 8 ou 4 bpp (256 ou 16 couleurs) ce sont des indices dans
+    une palette, le noir en tête pour les pixels transparents.
+    """
     taille = toile.taille
     lignes = list(reversed(toile.pixels))
-    xor = bytes(c for ligne in lignes for r, g, b, a in ligne for c in ((b, g, r, a) if a else TRANSPARENT))
+    if bits == 32:
+        palette = b""
+        xor = bytes(c for ligne in lignes for r, g, b, a in ligne for c in ((b, g, r, a) if a else TRANSPARENT))
+    else:
+        noir = (0, 0, 0)
+        couleurs = [noir] + sorted({pixel[:3] for ligne in lignes for pixel in ligne if pixel[3]} - {noir})
+        if len(couleurs) > 2**bits:
+            raise ValueError(f"{len(couleurs)} couleurs : trop pour {bits} bits par pixel")
+        indice = {couleur: i for i, couleur in enumerate(couleurs)}
+        couleurs += [noir] * (2**bits - len(couleurs))
+        palette = bytes(c for r, g, b in couleurs for c in (b, g, r, 0))
+        largeur_ligne = (taille * bits + 31) // 32 * 4
+        xor = bytearray()
+        for ligne in lignes:
+            rangee = bytearray(largeur_ligne)
+            for px, pixel in enumerate(ligne):
+                i = indice[pixel[:3]] if pixel[3] else 0
+                rangee[px * bits // 8] |= i << (8 - bits - px * bits % 8)
+            xor += rangee
     largeur_masque = (taille + 31) // 32 * 4
     masque = bytearray()
     for ligne in lignes:
@@ -101,9 +123,10 @@ def octets_ico(toile):
             if pixel[3] == 0:
                 rangee[px // 8] |= 0x80 >> (px % 8)
         masque += rangee
-    image = struct.pack("<IiiHHIIiiII", 40, taille, 2 * taille, 1, 32, 0, len(xor) + len(masque), 0, 0, 0, 0)
-    image += xor + masque
-    entree = struct.pack("<BBBBHHII", taille % 256, taille % 256, 0, 0, 1, 32, len(image), 6 + 16)
+    image = struct.pack("<IiiHHIIiiII", 40, taille, 2 * taille, 1, bits, 0, len(xor) + len(masque), 0, 0, 0, 0)
+    image += palette + xor + masque
+    nb_couleurs = 2**bits if bits < 8 else 0  # 0 : 256 couleurs ou plus
+    entree = struct.pack("<BBBBHHII", taille % 256, taille % 256, nb_couleurs, 0, 1, bits, len(image), 6 + 16)
     return struct.pack("<HHH", 0, 1, 1) + entree + image
 
 
@@ -328,8 +351,8 @@ def main():
         dessiner(toile)
         ecrire(f"icones/{nom}.ico", octets_ico(toile))
     ecrire("icones/terrain.bmp", octets_bmp(terrain()))
-    ecrire("editor/ressources/fenetre.ico", octets_ico(fenetre()))
-    ecrire("editor/ressources/ombrelin.ico", octets_ico(ombrelin(32)))
+    ecrire("editor/ressources/fenetre.ico", octets_ico(fenetre(), bits=8))
+    ecrire("editor/ressources/ombrelin.ico", octets_ico(ombrelin(32), bits=4))
     ecrire("editor/ressources/ombrelin.png", octets_png(ombrelin(32)))
     ecrire("editor/ressources/ombrelin-64.png", octets_png(ombrelin(64)))
 

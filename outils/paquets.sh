@@ -6,9 +6,9 @@ else
     sudo_si_besoin=(sudo)
 fi
 
-# What building the editor and its tests needs.
+# What building the editor and its tests needs, and Qt's own French texts for its dialogs.
 PAQUETS_CONSTRUCTION=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
-    fonts-liberation2 fonts-dejavu-core)
+    fonts-liberation2 fonts-dejavu-core qt6-translations-l10n)
 
 # What the tests need on top: a virtual X server and real input events for the end-to-end run,
 # and the tools that build the Debian package and check its metadata.

@@ -98,7 +98,7 @@ if locale -a 2>/dev/null | grep -qix 'fr_FR.utf8'; then locale_editeur=fr_FR.UTF
 ) &
 pid_editeur=$!
 
-trouver_fenetre() { fenetre=$(xdotool search --onlyvisible --name '^Ombrelin : Quorvane' | head -n 1); }
+trouver_fenetre() { fenetre=$(xdotool search --onlyvisible --name '^Ombrelin : Quorvane$' | head -n 1); }
 attendre "la fenêtre « Ombrelin : Quorvane »" trouver_fenetre
 eval "$(xdotool getwindowgeometry --shell "$fenetre")"
 echo "fenêtre $fenetre en ($X, $Y), $WIDTH × $HEIGHT"
@@ -231,9 +231,9 @@ etape "Fichier > Enregistrer le niveau sous ... $travail/niveaux/niveau_e2e"
 activer
 xdotool key alt+f g
 # Any other box first (a late enemy, an error) fails here.
-attendre_boite '^Save As'
+attendre_boite '^Enregistrer sous$' # Qt's own dialog, in French whatever the locale
 xdotool type "$travail/niveaux/niveau_e2e"
-xdotool key Return
+xdotool key alt+e # the mnemonic of its button "&Enregistrer"
 attendre_boite '^Ombrelin$'
 seul_niveau
 comparer attendu_sous.txt

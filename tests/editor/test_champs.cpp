@@ -78,8 +78,18 @@ private slots:
 
     void unTempsTropGrandDevientLaBorne()
     {
-        f->taperTemps("200");
+        // A background removed since it was chosen: each clearing shows one error box.
+        const QString fond = f->chemin("fond.bmp");
+        QImage(8, 8, QImage::Format_RGB32).save(fond, "bmp");
+        f->boites.reponsesDialogue = {fond};
+        f->widget<QAction>("background1")->trigger();
+        QFile::remove(fond);
+        f->taperTemps("20");
+        f->boites.erreurs.clear();
+        QTest::keyClick(tempsT, Qt::Key_0);
         QCOMPARE(tempsT->text(), QStringLiteral("100"));
+        QCOMPARE(f->boites.erreurs.size(), 1); // the clamp is part of the same keystroke
+
         f->taperTemps("99");
         QTest::keyClick(tempsT, Qt::Key_Up);
         QTest::keyClick(tempsT, Qt::Key_Up);

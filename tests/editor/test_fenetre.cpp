@@ -3,9 +3,11 @@
 #include "TFileListBox.h"
 #include "Unit_aide.h"
 #include "conversions.h"
+#include "demarrage.h"
 #include "erreurs.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +21,11 @@ class TestFenetre : public QObject {
 private slots:
     void demarreSurLeNiveauParDefaut()
     {
+        preparerApplication(*qApp);
+        QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Ombrelin"));
+        const QDialogButtonBox boutons(QDialogButtonBox::Cancel);
+        QCOMPARE(boutons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
+
         Fenetre f;
         niveau.profondeur = 7; // a previous window's level must not leak into a new one
         TForm1& form = f.ouvrir();
@@ -183,6 +190,30 @@ private slots:
                                 "ennemis : si le temps d'apparition est supérieur à la          "
                                 "durée de la mission alors les ennemis ne seront pas         "
                                 "pris en compte !"));
+        // Each run of spaces ends a line, whatever the font's widths: count the bands of ink.
+        const auto lignesPeintes = [faide](const char* nom, int pixels) {
+            QLabel* legende = faide->findChild<QLabel*>(nom);
+            QFont police = legende->font();
+            police.setPixelSize(pixels);
+            legende->setFont(police);
+            const QImage image = legende->grab().toImage();
+            int lignes = 0;
+            bool dansLigne = false;
+            for (int y = 0; y < image.height(); ++y) {
+                bool encre = false;
+                for (int x = 0; x < image.width() && !encre; ++x) {
+                    encre = qGray(image.pixel(x, y)) < 128;
+                }
+                lignes += encre && !dansLigne;
+                dansLigne = encre;
+            }
+            return lignes;
+        };
+        for (const int pixels : {9, 11}) {
+            QCOMPARE(lignesPeintes("Label1", pixels), 3);
+            QCOMPARE(lignesPeintes("Label2", pixels), 4);
+        }
+        QCOMPARE(faide->size(), QSize(287, 161)); // 295 × 184 with the frame
         QVERIFY2(!faide->findChild<QLabel*>("Label1")->font().bold(),
                  "the main window's styled labels share names with these, not their style");
         QVERIFY(faide->isVisible());

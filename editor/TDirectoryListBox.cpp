@@ -3,31 +3,111 @@
 #include "TFileListBox.h"
 
 #include <QDir>
+#include <QFile>
 
-TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent)
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct Contenu {
+    QStringList dossiers;
+    QStringList fichiers;
+};
+
+// Ordered as QDir::Name | QDir::IgnoreCase orders them, ties included: the same comparison of
+// lower-case names by the same unstable sort, from the order the directory gives.
+void trier(QStringList& noms)
+{
+    struct Cle {
+        QString minuscules;
+        QString nom;
+    };
+    std::vector<Cle> cles;
+    cles.reserve(static_cast<std::size_t>(noms.size()));
+    for (const QString& nom : noms) {
+        cles.push_back({nom.toLower(), nom});
+    }
+    std::sort(cles.begin(), cles.end(),
+              [](const Cle& a, const Cle& b) { return a.minuscules < b.minuscules; });
+    for (std::size_t i = 0; i < cles.size(); ++i) {
+        noms[static_cast<qsizetype>(i)] = cles[i].nom;
+    }
+}
+
+// The entry's kind, links followed; the directory's own word is trusted, so only links and
+// file systems that do not tell cost a stat.
+unsigned char sorte(DIR* dossier, const dirent& entree)
+{
+    if (entree.d_type != DT_LNK && entree.d_type != DT_UNKNOWN) {
+        return entree.d_type;
+    }
+    struct stat etat {};
+    if (fstatat(dirfd(dossier), entree.d_name, &etat, 0) != 0) {
+        return DT_UNKNOWN; // a dangling link
+    }
+    return S_ISDIR(etat.st_mode) ? DT_DIR : S_ISREG(etat.st_mode) ? DT_REG : DT_UNKNOWN;
+}
+
+// One pass over the directory: its subdirectories but the hidden ones, and its regular files
+// that the file list's mask accepts, a leading dot included.
+Contenu lire(const QString& chemin, const TFileListBox* fichiers)
+{
+    Contenu contenu;
+    DIR* dossier = opendir(QFile::encodeName(chemin).constData());
+    if (dossier == nullptr) {
+        return contenu;
+    }
+    while (const dirent* entree = readdir(dossier)) {
+        const unsigned char type = sorte(dossier, *entree);
+        if (type == DT_DIR && entree->d_name[0] != '.') {
+            contenu.dossiers << QFile::decodeName(entree->d_name);
+        } else if (type == DT_REG && fichiers != nullptr) {
+            QString nom = QFile::decodeName(entree->d_name);
+            if (fichiers->Matches(nom)) {
+                contenu.fichiers << std::move(nom);
+            }
+        }
+    }
+    closedir(dossier);
+    trier(contenu.dossiers);
+    trier(contenu.fichiers);
+    return contenu;
+}
+
+} // namespace
+
+TDirectoryListBox::TDirectoryListBox(QWidget* parent)
+    : QListWidget(parent), dossier_(QDir::currentPath())
 {
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* element) {
         setDirectory(element->data(Qt::UserRole).toString());
     });
-    setDirectory(QDir::currentPath());
 }
 
 void TDirectoryListBox::setItemHeight(int hauteur)
 {
     hauteurElement_ = hauteur;
-    setDirectory(dossier_);
+    for (int i = 0; i < count(); ++i) {
+        item(i)->setSizeHint(QSize(0, hauteur));
+    }
 }
 
 void TDirectoryListBox::setFileList(TFileListBox* fichiers)
 {
     fichiers_ = fichiers;
-    fichiers_->setDirectory(dossier_);
+    setDirectory(dossier_);
 }
 
 void TDirectoryListBox::setDirectory(const QString& dossier)
 {
     dossier_ = QDir(dossier).absolutePath();
+    const Contenu contenu = lire(dossier_, fichiers_);
     clear();
     QStringList ancetres;
     for (QDir d(dossier_); !d.isRoot(); d.cdUp()) {
@@ -39,14 +119,12 @@ void TDirectoryListBox::setDirectory(const QString& dossier)
         ajouter(nom, ancetres[i], i);
     }
     setCurrentRow(count() - 1);
-    const QStringList sousDossiers =
-        QDir(dossier_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString& nom : sousDossiers) {
+    for (const QString& nom : contenu.dossiers) {
         ajouter(nom, QDir(dossier_).filePath(nom), static_cast<int>(ancetres.size()));
     }
     scrollToItem(currentItem());
     if (fichiers_ != nullptr) {
-        fichiers_->setDirectory(dossier_);
+        fichiers_->setFiles(dossier_, contenu.fichiers);
     }
 }
 

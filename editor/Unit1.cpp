@@ -130,7 +130,7 @@ void TForm1::GrilleMouseUp()
     // Everything that can fail comes before the drawing: an icon on the grid is always an enemy
     // of the level.
     const QImage icone = chargerIcone(chemin);
-    const QString nomFichier = ui->fichiers->currentItem()->text();
+    const QString nomFichier = ui->fichiers->SelectedName();
     const std::optional<std::string> nomAnsi = versAnsi(nomFichier);
     const int colonne = ui->Grille->Col();
     const int ligne = ui->Grille->Row();

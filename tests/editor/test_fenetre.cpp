@@ -173,6 +173,7 @@ private slots:
     {
         Fenetre f;
         TForm1& form = f.ouvrir();
+        QVERIFY2(form.findChild<TFaide*>() == nullptr, "made when first asked for");
         const QRect aide = form.menuBar()->actionGeometry(form.menuBar()->actions()[2]);
         QTest::mouseClick(form.menuBar(), Qt::LeftButton, {}, aide.center());
         QCOMPARE(f.boites.fenetresModales.size(), 1u);

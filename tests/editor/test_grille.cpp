@@ -122,6 +122,8 @@ private slots:
         Fenetre f;
         Fenetre::creerIcone("tank.ico", VERT);
         f.ouvrir();
+        QLabel* compteur = f.widget<QLabel>("labelNbEnn");
+        const int largeur = compteur->width();
         niveau.nbEnnemis = NB_MAX_ENNEMIS - 1;
         f.cliquerCellule(0, 0); // no selection yet: nothing, not even the message
         QVERIFY(f.boites.messages.isEmpty());
@@ -129,8 +131,9 @@ private slots:
         f.choisirIcone("tank.ico");
         f.cliquerCellule(0, 0);
         QCOMPARE(niveau.nbEnnemis, NB_MAX_ENNEMIS);
-        QCOMPARE(f.widget<QLabel>("labelNbEnn")->text(),
-                 QStringLiteral("nombre total d'ennemis : 100/100"));
+        QCOMPARE(compteur->text(), QStringLiteral("nombre total d'ennemis : 100/100"));
+        QCOMPARE(compteur->width(), largeur); // sized once, for the longest count
+        QVERIFY(compteur->sizeHint().width() <= largeur);
 
         f.cliquerCellule(1, 1);
         QCOMPARE(f.boites.messages, QStringList{"Trop d'ennemis tue l'ennemi !"});

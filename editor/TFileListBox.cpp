@@ -43,7 +43,13 @@ TFileListBox::TFileListBox(QWidget* parent) : QListView(parent), noms_(new Liste
 bool TFileListBox::Matches(const QString& nom) const
 {
     // Backtracks to the last star only: linear for the masks a list is given.
-    const auto egal = [](QChar a, QChar b) { return a.toCaseFolded() == b.toCaseFolded(); };
+    const auto egal = [](QChar a, QChar b) {
+        if (a.unicode() < 0x80 && b.unicode() < 0x80) { // the common case, without a table
+            const auto minuscule = [](char16_t c) { return c >= u'A' && c <= u'Z' ? c | 0x20 : c; };
+            return minuscule(a.unicode()) == minuscule(b.unicode());
+        }
+        return a.toCaseFolded() == b.toCaseFolded();
+    };
     qsizetype n = 0;
     qsizetype m = 0;
     qsizetype etoile = -1;

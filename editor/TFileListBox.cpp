@@ -42,7 +42,7 @@ TFileListBox::TFileListBox(QWidget* parent) : QListView(parent), noms_(new Liste
 
 bool TFileListBox::Matches(const QString& nom) const
 {
-    // Backtracks to the last star only: linear for the masks a list is given.
+    // Backtracking to the last star only: at most the mask's length of work per character.
     const auto egal = [](QChar a, QChar b) {
         if (a.unicode() < 0x80 && b.unicode() < 0x80) { // the common case, without a table
             const auto minuscule = [](char16_t c) { return c >= u'A' && c <= u'Z' ? c | 0x20 : c; };

@@ -1,7 +1,6 @@
 #include "TCSpinEdit.h"
 
 #include <QLineEdit>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -30,8 +29,10 @@ void TCSpinEdit::stepBy(int pas)
 QValidator::State TCSpinEdit::validate(QString& texte, int&) const
 {
     // A sign and up to nine digits always fit an int; "" and a lone sign are steps of typing.
-    static const QRegularExpression entier(QStringLiteral("^[+-]?[0-9]{0,9}$"));
-    if (!entier.match(texte).hasMatch()) {
+    const QStringView chiffres =
+        QStringView(texte).mid(texte.startsWith(u'+') || texte.startsWith(u'-') ? 1 : 0);
+    if (chiffres.size() > 9 || !std::all_of(chiffres.begin(), chiffres.end(),
+                                            [](QChar c) { return c >= u'0' && c <= u'9'; })) {
         return QValidator::Invalid;
     }
     bool complet = false;

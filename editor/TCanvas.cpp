@@ -6,28 +6,52 @@
 #include <algorithm>
 #include <vector>
 
+namespace {
+
+constexpr QRgb BLANC = qRgb(255, 255, 255);
+
+} // namespace
+
 TCanvas::TCanvas(QWidget& affichage, QSize taille)
-    : affichage_(affichage), image_(taille, QImage::Format_RGB32), pinceau_(qRgb(255, 255, 255))
+    : affichage_(affichage), taille_(taille), pinceau_(BLANC)
 {
-    image_.fill(pinceau_);
+}
+
+QImage& TCanvas::surface()
+{
+    if (image_.isNull()) {
+        image_ = QImage(taille_, QImage::Format_RGB32);
+        image_.fill(BLANC);
+    }
+    return image_;
+}
+
+void TCanvas::Paint(QPainter& peintre) const
+{
+    if (image_.isNull()) {
+        peintre.fillRect(QRect(QPoint(0, 0), taille_), BLANC);
+    } else {
+        peintre.drawImage(0, 0, image_);
+    }
 }
 
 void TCanvas::Draw(int x, int y, const QImage& image)
 {
-    QPainter(&image_).drawImage(x, y, image);
+    QPainter(&surface()).drawImage(x, y, image);
     affichage_.update();
 }
 
 void TCanvas::FloodFill(int x, int y, QRgb bordure)
 {
-    const int largeur = image_.width();
-    const int hauteur = image_.height();
+    QImage& cible = surface();
+    const int largeur = cible.width();
+    const int hauteur = cible.height();
     if (x < 0 || y < 0 || x >= largeur || y >= hauteur) {
         return;
     }
     // The surface is 32-bit RGB: one QRgb per pixel, rows bytesPerLine apart.
-    QRgb* const pixels = reinterpret_cast<QRgb*>(image_.bits());
-    const int pas = static_cast<int>(image_.bytesPerLine() / sizeof(QRgb));
+    QRgb* const pixels = reinterpret_cast<QRgb*>(cible.bits());
+    const int pas = static_cast<int>(cible.bytesPerLine() / sizeof(QRgb));
     std::vector<unsigned char> vu(static_cast<std::size_t>(largeur) * hauteur, 0);
     // Painted pixels may take the border colour: only unvisited ones are tested against it.
     const auto aRemplir = [&](int px, int py) {

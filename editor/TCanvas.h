@@ -3,10 +3,12 @@
 
 #include <QImage>
 
+class QPainter;
 class QWidget;
 
 // A drawing surface that keeps what is drawn on it until something paints over it. Each change
-// shows at once on the widget that displays it.
+// shows at once on the widget that displays it. White at first; its pixels are only made when
+// first drawn on or read, so that an untouched surface costs nothing at start-up.
 class TCanvas {
 public:
     TCanvas(QWidget& affichage, QSize taille);
@@ -18,10 +20,15 @@ public:
     // down, up to the pixels of the border colour, which stop the fill.
     void FloodFill(int x, int y, QRgb bordure);
 
-    const QImage& image() const { return image_; }
+    // Paints the surface at the painter's origin.
+    void Paint(QPainter& peintre) const;
+    const QImage& image() { return surface(); }
 
 private:
+    QImage& surface();
+
     QWidget& affichage_;
+    QSize taille_;
     QImage image_;
     QRgb pinceau_;
 };

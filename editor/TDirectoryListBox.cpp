@@ -3,31 +3,130 @@
 #include "TFileListBox.h"
 
 #include <QDir>
+#include <QFile>
 
-TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent)
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct Contenu {
+    QStringList dossiers;
+    QStringList fichiers;
+};
+
+// Ordered as QDir::Name | QDir::IgnoreCase orders them, ties included: the same comparison of
+// lower-case names by the same unstable sort, from the order the directory gives. The keys lie
+// side by side in one buffer, lowered by hand when plain ASCII: no allocation per name.
+void trier(QStringList& noms)
+{
+    QString cles;
+    std::vector<std::pair<qsizetype, qsizetype>> bornes;
+    bornes.reserve(static_cast<std::size_t>(noms.size()));
+    for (const QString& nom : noms) {
+        const qsizetype debut = cles.size();
+        if (std::all_of(nom.begin(), nom.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            for (const QChar c : nom) {
+                cles += c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
+            }
+        } else {
+            cles += nom.toLower();
+        }
+        bornes.emplace_back(debut, cles.size() - debut);
+    }
+    struct Rang {
+        QStringView cle;
+        qsizetype index;
+    };
+    std::vector<Rang> rangs;
+    rangs.reserve(bornes.size());
+    for (std::size_t i = 0; i < bornes.size(); ++i) {
+        rangs.push_back(
+            {QStringView(cles).mid(bornes[i].first, bornes[i].second), static_cast<qsizetype>(i)});
+    }
+    std::sort(rangs.begin(), rangs.end(),
+              [](const Rang& a, const Rang& b) { return a.cle < b.cle; });
+    QStringList tries;
+    tries.reserve(noms.size());
+    for (const Rang& rang : rangs) {
+        tries << noms[rang.index];
+    }
+    noms = std::move(tries);
+}
+
+// The entry's kind, links followed; the directory's own word is trusted, so only links and
+// file systems that do not tell cost a stat.
+unsigned char sorte(DIR* dossier, const dirent& entree)
+{
+    if (entree.d_type != DT_LNK && entree.d_type != DT_UNKNOWN) {
+        return entree.d_type;
+    }
+    struct stat etat {};
+    if (fstatat(dirfd(dossier), entree.d_name, &etat, 0) != 0) {
+        return DT_UNKNOWN; // a dangling link
+    }
+    return S_ISDIR(etat.st_mode) ? DT_DIR : S_ISREG(etat.st_mode) ? DT_REG : DT_UNKNOWN;
+}
+
+// One pass over the directory: its subdirectories but the hidden ones, and its regular files
+// that the file list's mask accepts, a leading dot included.
+Contenu lire(const QString& chemin, const TFileListBox* fichiers)
+{
+    Contenu contenu;
+    DIR* dossier = opendir(QFile::encodeName(chemin).constData());
+    if (dossier == nullptr) {
+        return contenu;
+    }
+    while (const dirent* entree = readdir(dossier)) {
+        const unsigned char type = sorte(dossier, *entree);
+        if (type == DT_DIR && entree->d_name[0] != '.') {
+            contenu.dossiers << QFile::decodeName(entree->d_name);
+        } else if (type == DT_REG && fichiers != nullptr) {
+            QString nom = QFile::decodeName(entree->d_name);
+            if (fichiers->Matches(nom)) {
+                contenu.fichiers << std::move(nom);
+            }
+        }
+    }
+    closedir(dossier);
+    trier(contenu.dossiers);
+    trier(contenu.fichiers);
+    return contenu;
+}
+
+} // namespace
+
+TDirectoryListBox::TDirectoryListBox(QWidget* parent)
+    : QListWidget(parent), dossier_(QDir::currentPath())
 {
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* element) {
         setDirectory(element->data(Qt::UserRole).toString());
     });
-    setDirectory(QDir::currentPath());
 }
 
 void TDirectoryListBox::setItemHeight(int hauteur)
 {
     hauteurElement_ = hauteur;
-    setDirectory(dossier_);
+    for (int i = 0; i < count(); ++i) {
+        item(i)->setSizeHint(QSize(0, hauteur));
+    }
 }
 
 void TDirectoryListBox::setFileList(TFileListBox* fichiers)
 {
     fichiers_ = fichiers;
-    fichiers_->setDirectory(dossier_);
+    setDirectory(dossier_);
 }
 
 void TDirectoryListBox::setDirectory(const QString& dossier)
 {
     dossier_ = QDir(dossier).absolutePath();
+    const Contenu contenu = lire(dossier_, fichiers_);
     clear();
     QStringList ancetres;
     for (QDir d(dossier_); !d.isRoot(); d.cdUp()) {
@@ -39,14 +138,12 @@ void TDirectoryListBox::setDirectory(const QString& dossier)
         ajouter(nom, ancetres[i], i);
     }
     setCurrentRow(count() - 1);
-    const QStringList sousDossiers =
-        QDir(dossier_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString& nom : sousDossiers) {
+    for (const QString& nom : contenu.dossiers) {
         ajouter(nom, QDir(dossier_).filePath(nom), static_cast<int>(ancetres.size()));
     }
     scrollToItem(currentItem());
     if (fichiers_ != nullptr) {
-        fichiers_->setDirectory(dossier_);
+        fichiers_->setFiles(dossier_, contenu.fichiers);
     }
 }
 

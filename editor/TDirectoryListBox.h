@@ -6,7 +6,8 @@
 class TFileListBox;
 
 // The current directory with its ancestors above it and its subdirectories below; activating an
-// entry (double click, Enter) opens that directory and lists it in the bound file list.
+// entry (double click, Enter) opens that directory and lists it in the bound file list. One
+// reading of the directory fills both lists, so nothing is listed before the binding.
 class TDirectoryListBox : public QListWidget {
     Q_OBJECT
 

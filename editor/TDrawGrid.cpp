@@ -27,7 +27,7 @@ void TDrawGrid::paintEvent(QPaintEvent* evenement)
     QFrame::paintEvent(evenement);
     QPainter peintre(this);
     peintre.translate(contentsRect().topLeft());
-    peintre.drawImage(0, 0, canvas_.image());
+    canvas_.Paint(peintre);
     peintre.setPen(QColor(0xA0, 0xA0, 0xA0));
     for (int i = 0; i < NB_CELLULES; ++i) {
         const int ligne = i * PAS + TAILLE_CELLULE;

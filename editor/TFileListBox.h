@@ -1,31 +1,37 @@
 #ifndef OMBRELIN_TFILELISTBOX_H
 #define OMBRELIN_TFILELISTBOX_H
 
-#include <QListWidget>
+#include <QListView>
 
-// The files of one directory that match a mask, by bare name. Listed at once, on the calling
-// thread: the editor has no other.
-class TFileListBox : public QListWidget {
+class ListeNoms;
+
+// The files of one directory that match a mask, by bare name, as the bound directory list reads
+// them. A file is the user's choice only once selected: the row made current on focus is not.
+class TFileListBox : public QListView {
     Q_OBJECT
 
 public:
     explicit TFileListBox(QWidget* parent = nullptr);
 
-    void setMask(const QString& masque);
+    // Wildcards '*' and '?', case ignored; applies from the next listing.
+    void setMask(const QString& masque) { masque_ = masque; }
+    bool Matches(const QString& nom) const;
     void setItemHeight(int hauteur);
-    void setDirectory(const QString& dossier);
+    // Shows noms, already filtered and sorted, as the files of dossier; nothing is selected.
+    void setFiles(const QString& dossier, const QStringList& noms);
+    // Bare name of the selected entry, empty when none is selected.
+    QString SelectedName() const;
     // Full path of the selected file, empty when none is selected.
     QString FileName() const;
 
 signals:
+    // The selection changed, to an entry or to none.
     void Change();
 
 private:
-    void lister();
-
+    ListeNoms* noms_;
     QString dossier_;
     QString masque_ = QStringLiteral("*");
-    int hauteurElement_ = 13;
 };
 
 #endif

@@ -50,8 +50,10 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
     ui->dossiers->setFileList(ui->fichiers);
     ui->DureeMission->setFocus();
     brancherGestionnaires();
+    // Wide enough for the longest count once and for all: a placement never lays it out again.
+    ui->labelNbEnn->setText(QStringLiteral("nombre total d'ennemis : 100/100"));
+    ui->labelNbEnn->adjustSize();
     FormCreate();
-    Faide = new TFaide(this);
 }
 
 TForm1::~TForm1() = default;
@@ -100,12 +102,18 @@ void TForm1::FormCreate()
 void TForm1::afficherCompteur()
 {
     ui->labelNbEnn->setText(QString::fromStdString(texteCompteur(niveau)));
-    ui->labelNbEnn->adjustSize(); // the caption grows with the count
 }
 
 void TForm1::Quitter1Click() { close(); }
 
-void TForm1::Aide1Click() { boites_.ShowModal(*Faide); }
+void TForm1::Aide1Click()
+{
+    // Made when first asked for, not at start-up: most runs never open it.
+    if (Faide == nullptr) {
+        Faide = new TFaide(this);
+    }
+    boites_.ShowModal(*Faide);
+}
 
 // Icon palette and placement grid
 
@@ -130,7 +138,7 @@ void TForm1::GrilleMouseUp()
     // Everything that can fail comes before the drawing: an icon on the grid is always an enemy
     // of the level.
     const QImage icone = chargerIcone(chemin);
-    const QString nomFichier = ui->fichiers->currentItem()->text();
+    const QString nomFichier = ui->fichiers->SelectedName();
     const std::optional<std::string> nomAnsi = versAnsi(nomFichier);
     const int colonne = ui->Grille->Col();
     const int ligne = ui->Grille->Row();

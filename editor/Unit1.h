@@ -62,7 +62,7 @@ private:
     Boites& boites_;
     TFileDialog SaveDialog1;
     TFileDialog OuvrirBMP;
-    TFaide* Faide; // owned by the window
+    TFaide* Faide = nullptr; // owned by the window, made on first use
 
     QImage imageFond;
     bool fondCharge = false;

@@ -61,12 +61,14 @@ public:
     void choisirIcone(const QString& nom) const
     {
         auto* fichiers = widget<TFileListBox>("fichiers");
-        const QList<QListWidgetItem*> trouves = fichiers->findItems(nom, Qt::MatchExactly);
+        const QModelIndexList trouves = fichiers->model()->match(
+            fichiers->model()->index(0, 0), Qt::DisplayRole, nom, 1, Qt::MatchExactly);
         if (trouves.isEmpty()) {
             qFatal("no icon %s listed", qPrintable(nom));
         }
+        fichiers->scrollTo(trouves[0]);
         QTest::mouseClick(fichiers->viewport(), Qt::LeftButton, {},
-                          fichiers->visualItemRect(trouves[0]).center());
+                          fichiers->visualRect(trouves[0]).center());
     }
 
     // Types a time into tempsT, as a user does: click, select all, type, then focus elsewhere.

@@ -160,14 +160,19 @@ private slots:
         Fenetre f;
         Fenetre::creerIcone("tank.ico", qRgb(0, 128, 0));
         Fenetre::creerIcone("BOSS.ICO", qRgb(0, 0, 128));
+        Fenetre::creerIcone(".ico", qRgb(0, 0, 128));
+        Fenetre::creerIcone(".boss.ico", qRgb(0, 0, 128));
+        QFile::link(f.chemin("tank.ico"), f.chemin("lien.ico"));
+        QFile::link(f.chemin("absent"), f.chemin("casse.ico"));
+        QDir().mkdir(f.chemin("dossier.ico"));
         QFile(f.chemin("notes.txt")).open(QIODevice::WriteOnly);
         f.ouvrir();
         const TFileListBox* fichiers = f.widget<TFileListBox>("fichiers");
         QStringList noms;
-        for (int i = 0; i < fichiers->count(); ++i) {
-            noms << fichiers->item(i)->text();
+        for (int i = 0; i < fichiers->model()->rowCount(); ++i) {
+            noms << fichiers->model()->index(i, 0).data().toString();
         }
-        QCOMPARE(noms, (QStringList{"BOSS.ICO", "tank.ico"}));
+        QCOMPARE(noms, (QStringList{".boss.ico", ".ico", "BOSS.ICO", "lien.ico", "tank.ico"}));
         QCOMPARE(fichiers->FileName(), QString());
     }
 
@@ -175,6 +180,7 @@ private slots:
     {
         Fenetre f;
         TForm1& form = f.ouvrir();
+        QVERIFY2(form.findChild<TFaide*>() == nullptr, "made when first asked for");
         const QRect aide = form.menuBar()->actionGeometry(form.menuBar()->actions()[2]);
         QTest::mouseClick(form.menuBar(), Qt::LeftButton, {}, aide.center());
         QCOMPARE(f.boites.fenetresModales.size(), 1u);

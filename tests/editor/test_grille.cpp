@@ -89,12 +89,32 @@ private slots:
     void sansIconeChoisieRienNeSePasse()
     {
         Fenetre f;
+        Fenetre::creerIcone("boss.ico", BLEU);
         Fenetre::creerIcone("tank.ico", VERT);
         f.ouvrir();
+        auto* grille = f.widget<TDrawGrid>("Grille");
         f.cliquerCellule(2, 2);
         QCOMPARE(niveau.nbEnnemis, 0);
         QVERIFY(f.boites.messages.isEmpty());
+        const QRect coin = cellule(0, 0).translated(grille->contentsRect().topLeft());
+        QVERIFY2(uni(grille->grab().toImage(), coin, BLANC), "white before anything is drawn");
         QVERIFY(uni(f.surface(), f.surface().rect(), BLANC));
+
+        // Tabbing into the list chooses nothing; its own keys then select.
+        auto* fichiers = f.widget<TFileListBox>("fichiers");
+        QTest::keyClick(grille, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), fichiers);
+        QCOMPARE(fichiers->FileName(), QString());
+        QVERIFY(f.widget<QLabel>("Icone")->pixmap().isNull());
+        f.cliquerCellule(2, 2);
+        QCOMPARE(niveau.nbEnnemis, 0);
+        QTest::keyClick(grille, Qt::Key_Tab);
+        QTest::keyClick(fichiers, Qt::Key_Space);
+        QCOMPARE(fichiers->FileName(), f.chemin("boss.ico"));
+        QTest::keyClick(fichiers, Qt::Key_Down);
+        QCOMPARE(fichiers->FileName(), f.chemin("tank.ico"));
+        f.cliquerCellule(2, 2);
+        QCOMPARE(niveau.ennemis[0].type, std::string("tank"));
     }
 
     void laCentiemePasseLaCentUniemeEstRefusee()
@@ -102,6 +122,8 @@ private slots:
         Fenetre f;
         Fenetre::creerIcone("tank.ico", VERT);
         f.ouvrir();
+        QLabel* compteur = f.widget<QLabel>("labelNbEnn");
+        const int largeur = compteur->width();
         niveau.nbEnnemis = NB_MAX_ENNEMIS - 1;
         f.cliquerCellule(0, 0); // no selection yet: nothing, not even the message
         QVERIFY(f.boites.messages.isEmpty());
@@ -109,8 +131,9 @@ private slots:
         f.choisirIcone("tank.ico");
         f.cliquerCellule(0, 0);
         QCOMPARE(niveau.nbEnnemis, NB_MAX_ENNEMIS);
-        QCOMPARE(f.widget<QLabel>("labelNbEnn")->text(),
-                 QStringLiteral("nombre total d'ennemis : 100/100"));
+        QCOMPARE(compteur->text(), QStringLiteral("nombre total d'ennemis : 100/100"));
+        QCOMPARE(compteur->width(), largeur); // sized once, for the longest count
+        QVERIFY(compteur->sizeHint().width() <= largeur);
 
         f.cliquerCellule(1, 1);
         QCOMPARE(f.boites.messages, QStringList{"Trop d'ennemis tue l'ennemi !"});
@@ -118,7 +141,7 @@ private slots:
         QVERIFY2(uni(f.surface(), cellule(1, 1), BLANC), "a refused enemy is not drawn");
 
         // Full, the message comes first, even with no icon selected any more.
-        f.widget<TFileListBox>("fichiers")->setCurrentRow(-1);
+        f.widget<TFileListBox>("fichiers")->clearSelection();
         f.cliquerCellule(2, 2);
         QCOMPARE(f.boites.messages.size(), 2);
     }
@@ -135,7 +158,7 @@ private slots:
         QCOMPARE(icone->pixmap().toImage().pixel(16, 16) & RGB_MASK, VERT & RGB_MASK);
 
         f.widget<TDirectoryListBox>("dossiers")->setDirectory(f.chemin("vide"));
-        QCOMPARE(f.widget<TFileListBox>("fichiers")->count(), 0);
+        QCOMPARE(f.widget<TFileListBox>("fichiers")->model()->rowCount(), 0);
         QVERIFY(!icone->pixmap().isNull());
         f.cliquerCellule(4, 4);
         QCOMPARE(niveau.nbEnnemis, 0);

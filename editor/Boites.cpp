@@ -22,11 +22,7 @@ void Boites::executer(const std::function<void()>& gestionnaire)
     }
 }
 
-void BoitesQt::ShowMessage(const QString& texte)
-{
-    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                             texte);
-}
+void BoitesQt::ShowMessage(const QString& texte) { afficher(QMessageBox::Information, texte); }
 
 QString BoitesQt::InputBox(const QString& titre, const QString& invite, const QString& defaut)
 {
@@ -52,8 +48,14 @@ std::optional<QString> BoitesQt::Execute(const TFileDialog& dialogue)
 
 void BoitesQt::ShowModal(QDialog& fenetre) { fenetre.exec(); }
 
-void BoitesQt::afficherErreur(const QString& texte)
+void BoitesQt::afficherErreur(const QString& texte) { afficher(QMessageBox::Critical, texte); }
+
+void BoitesQt::afficher(QMessageBox::Icon icone, const QString& texte)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                          texte);
+    QMessageBox boite(icone, QApplication::applicationDisplayName(), texte, QMessageBox::Ok,
+                      QApplication::activeWindow());
+    boite.setTextFormat(Qt::PlainText);
+    lancer(boite);
 }
+
+void BoitesQt::lancer(QMessageBox& boite) { boite.exec(); }

@@ -1,6 +1,7 @@
 #ifndef OMBRELIN_BOITES_H
 #define OMBRELIN_BOITES_H
 
+#include <QMessageBox>
 #include <QString>
 
 #include <functional>
@@ -30,7 +31,8 @@ public:
     void executer(const std::function<void()>& gestionnaire);
 };
 
-// The real boxes, on Qt's own dialogs.
+// The real boxes, on Qt's own dialogs. Texts are shown as they are, never read as markup: they
+// quote names of files and levels.
 class BoitesQt : public Boites {
 public:
     void ShowMessage(const QString& texte) override;
@@ -38,6 +40,13 @@ public:
     std::optional<QString> Execute(const TFileDialog& dialogue) override;
     void ShowModal(QDialog& fenetre) override;
     void afficherErreur(const QString& texte) override;
+
+protected:
+    // Shows a message box, ready in every other respect, until the user dismisses it.
+    virtual void lancer(QMessageBox& boite);
+
+private:
+    void afficher(QMessageBox::Icon icone, const QString& texte);
 };
 
 #endif

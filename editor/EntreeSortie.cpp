@@ -12,7 +12,8 @@ bool EntreeSortie::eventFilter(QObject* objet, QEvent* evenement)
         emit Enter();
     } else if (evenement->type() == QEvent::FocusOut && entre_) {
         const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
-        if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason) {
+        if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason &&
+            raison != Qt::MenuBarFocusReason) {
             entre_ = false;
             emit Exit();
         }

@@ -6,13 +6,16 @@
 class QWidget;
 
 // Tells when the user enters a field and when focus leaves it for another control of the window.
-// A box, a menu or another window taking the focus for a while is neither: the field stays
-// entered, as the editor's rules expect.
+// A box, a menu, the menu bar or another window taking the focus for a while is neither: the
+// field stays entered, as the editor's rules expect.
 class EntreeSortie : public QObject {
     Q_OBJECT
 
 public:
     explicit EntreeSortie(QWidget* champ);
+
+    // Between Enter and Exit: the user is editing the field.
+    bool estEntre() const { return entre_; }
 
 signals:
     void Enter();

@@ -40,7 +40,9 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), boites_(boites),
       SaveDialog1(boites, TFileDialog::Sorte::Enregistrer,
                   QStringLiteral("fichier map (*.txt)|*.txt")),
-      OuvrirBMP(boites, TFileDialog::Sorte::Ouvrir, QStringLiteral("Bitmaps (*.bmp)|*.bmp"))
+      OuvrirBMP(boites, TFileDialog::Sorte::Ouvrir, QStringLiteral("Bitmaps (*.bmp)|*.bmp")),
+      imageFond(QSize(TDrawGrid::NB_CELLULES, TDrawGrid::NB_CELLULES) *
+                (TDrawGrid::TAILLE_CELLULE + 1))
 {
     ui->setupUi(this);
     move(131, 121); // the layout file only sizes a top-level window
@@ -81,12 +83,12 @@ void TForm1::brancherGestionnaires()
     brancher(ui->Grille, &TDrawGrid::MouseUp, &TForm1::GrilleMouseUp);
     brancher(ui->effacement, &QPushButton::clicked, &TForm1::effacementClick);
 
-    auto* duree = new EntreeSortie(ui->DureeMission);
-    brancher(duree, &EntreeSortie::Enter, &TForm1::DureeMissionEnter);
-    brancher(duree, &EntreeSortie::Exit, &TForm1::DureeMissionExit);
-    auto* temps = new EntreeSortie(ui->tempsT);
-    brancher(temps, &EntreeSortie::Enter, &TForm1::tempsTEnter);
-    brancher(temps, &EntreeSortie::Exit, &TForm1::tempsTExit);
+    saisieDuree = new EntreeSortie(ui->DureeMission);
+    brancher(saisieDuree, &EntreeSortie::Enter, &TForm1::DureeMissionEnter);
+    brancher(saisieDuree, &EntreeSortie::Exit, &TForm1::DureeMissionExit);
+    saisieTemps = new EntreeSortie(ui->tempsT);
+    brancher(saisieTemps, &EntreeSortie::Enter, &TForm1::tempsTEnter);
+    brancher(saisieTemps, &EntreeSortie::Exit, &TForm1::tempsTExit);
     brancher(ui->tempsT, &TCSpinEdit::Change, &TForm1::tempsTChange);
 }
 
@@ -197,8 +199,21 @@ bool TForm1::enregistrer(FormeProfondeur forme)
     return false;
 }
 
+// A save given while a field is being edited saves what the field shows: its exit rule runs
+// first, as leaving the field would, and a conversion error stops the save.
+void TForm1::appliquerSaisieEnCours()
+{
+    if (saisieDuree->estEntre()) {
+        DureeMissionExit();
+    }
+    if (saisieTemps->estEntre()) {
+        tempsTExit();
+    }
+}
+
 void TForm1::Enregistrer1Click()
 {
+    appliquerSaisieEnCours();
     if (SaveDialog1.FileName.isEmpty()) {
         Enregistrerleniveausous2Click();
         return;
@@ -209,6 +224,7 @@ void TForm1::Enregistrer1Click()
 
 void TForm1::Enregistrerleniveausous2Click()
 {
+    appliquerSaisieEnCours();
     signalerTempsTardifs();
     const QString cheminPrecedent = SaveDialog1.FileName;
     if (!SaveDialog1.Execute()) {
@@ -237,18 +253,16 @@ void TForm1::background1Click()
     }
     // A picture that cannot be read changes nothing: the background in use stays, and so does
     // the brush, which would otherwise flood the grid red at the next clearing.
-    QImage image;
     try {
-        image = chargerBitmap(OuvrirBMP.FileName);
+        imageFond.LoadFromFile(OuvrirBMP.FileName);
     } catch (const Exception&) {
         OuvrirBMP.FileName = fondPrecedent;
         throw;
     }
     TCanvas& surface = ui->Grille->Canvas();
     surface.setBrushColor(ROUGE);
-    imageFond = image;
     fondCharge = true;
-    surface.Draw(0, 0, imageFond);
+    surface.Draw(0, 0, imageFond.image());
     ui->Grille->Repaint();
 }
 
@@ -257,8 +271,8 @@ void TForm1::effacementClick()
     TCanvas& surface = ui->Grille->Canvas();
     surface.FloodFill(1, 1, ROUGE);
     if (fondCharge) {
-        imageFond = chargerBitmap(OuvrirBMP.FileName);
-        surface.Draw(0, 0, imageFond);
+        imageFond.LoadFromFile(OuvrirBMP.FileName);
+        surface.Draw(0, 0, imageFond.image());
     }
     ui->Grille->Repaint();
 }

@@ -3,9 +3,9 @@
 
 #include "TFileDialog.h"
 #include "fichier_niveau.h"
+#include "images.h"
 #include "niveau.h"
 
-#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
@@ -14,6 +14,7 @@ namespace Ui {
 class TForm1;
 }
 class Boites;
+class EntreeSortie;
 class TFaide;
 
 // The one level of the run: set up when the main window is created, then only changed by its
@@ -54,6 +55,7 @@ private:
     template <class Emetteur, class Signal>
     void brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)());
     void afficherCompteur();
+    void appliquerSaisieEnCours();
     void signalerTempsTardifs();
     // Writes the level at SaveDialog1's path; says why and returns false when it could not.
     bool enregistrer(FormeProfondeur forme);
@@ -64,7 +66,9 @@ private:
     TFileDialog OuvrirBMP;
     TFaide* Faide = nullptr; // owned by the window, made on first use
 
-    QImage imageFond;
+    EntreeSortie* saisieDuree; // owned by DureeMission
+    EntreeSortie* saisieTemps; // owned by tempsT
+    TBitmap imageFond;
     bool fondCharge = false;
     int dureeAvantSaisie = 0;
     int tempsAvantSaisie = 0;

@@ -5,14 +5,15 @@
 #include "TFileDialog.h"
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QStringList>
 
 #include <deque>
 #include <functional>
 
 // Answers the editor's modal boxes from a script and records what they showed, so tests never
-// run a real modal loop.
-class BoitesScriptees : public Boites {
+// run a real modal loop. Message boxes are the real ones, up to their modal loop.
+class BoitesScriptees : public BoitesQt {
 public:
     struct Saisie {
         QString titre, invite, defaut;
@@ -32,15 +33,6 @@ public:
     std::vector<Saisie> saisies;
     std::vector<QString> filtresDialogues;
     std::vector<QDialog*> fenetresModales;
-
-    void ShowMessage(const QString& texte) override
-    {
-        messages << texte;
-        journal << QStringLiteral("message");
-        if (pendantMessage) {
-            pendantMessage(texte);
-        }
-    }
 
     QString InputBox(const QString& titre, const QString& invite, const QString& defaut) override
     {
@@ -68,10 +60,18 @@ public:
         fenetre.show(); // the test closes it as a user would
     }
 
-    void afficherErreur(const QString& texte) override
+protected:
+    void lancer(QMessageBox& boite) override
     {
-        erreurs << texte;
-        journal << QStringLiteral("erreur");
+        if (boite.textFormat() != Qt::PlainText) {
+            qFatal("a box would read names as markup: %s", qPrintable(boite.text()));
+        }
+        const bool erreur = boite.icon() == QMessageBox::Critical;
+        (erreur ? erreurs : messages) << boite.text();
+        journal << (erreur ? QStringLiteral("erreur") : QStringLiteral("message"));
+        if (pendantMessage && !erreur) {
+            pendantMessage(boite.text());
+        }
     }
 
 private:

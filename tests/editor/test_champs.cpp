@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 
 namespace {
 
@@ -135,8 +136,12 @@ private slots:
     void renommerLeNiveau()
     {
         QLabel* nom = f->widget<QLabel>("NomNiveau");
-        f->boites.reponsesSaisie = {QStringLiteral("  Forêt d'été "), BoitesScriptees::ANNULER,
-                                    QString(""), QStringLiteral("ta\tb"), QStringLiteral("日本")};
+        f->boites.reponsesSaisie = {QStringLiteral("  Forêt d'été "),
+                                    BoitesScriptees::ANNULER,
+                                    QString(""),
+                                    QStringLiteral("ta\tb"),
+                                    QStringLiteral("日本"),
+                                    QStringLiteral("<b>Boss</b>")};
         QTest::mouseClick(nom, Qt::LeftButton);
         QCOMPARE(f->boites.saisies.size(), 1u);
         QCOMPARE(f->boites.saisies[0].titre, QStringLiteral("Choix du nom pour le niveau"));
@@ -155,6 +160,11 @@ private slots:
         QTest::mouseClick(nom, Qt::LeftButton);
         QCOMPARE(f->boites.messages.size(), 2);
         QCOMPARE(niveau.nom, std::string());
+
+        // Shown as typed, tags and all, not as bold text.
+        QTest::mouseClick(nom, Qt::LeftButton);
+        QCOMPARE(niveau.nom, std::string("<b>Boss</b>"));
+        QVERIFY(nom->sizeHint().width() >= nom->fontMetrics().horizontalAdvance("<b>Boss</b>"));
     }
 
     void changerLaProfondeur()
@@ -190,8 +200,16 @@ private slots:
         QApplication::setActiveWindow(duree->window());
         QVERIFY(QTest::qWaitForWindowActive(duree->window()));
         QCOMPARE(QApplication::focusWidget(), duree);
+
+        // Alt gives the keyboard to the menu bar, Escape gives it back: the field stays entered.
+        QTest::keyClick(duree, Qt::Key_Alt);
+        QVERIFY(qobject_cast<QMenuBar*>(QApplication::focusWidget()) != nullptr);
+        QCOMPARE(duree->text(), QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), duree);
+        QTest::keyClicks(duree, "7");
         QTest::keyClick(duree, Qt::Key_Tab);
-        QCOMPARE(duree->text(), QStringLiteral("100"));
+        QCOMPARE(niveau.duree, 7);
         QVERIFY(f->boites.erreurs.isEmpty());
     }
 

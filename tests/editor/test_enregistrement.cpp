@@ -1,6 +1,7 @@
 #include "Fenetre.h"
 
 #include <QAction>
+#include <QLineEdit>
 
 namespace {
 
@@ -126,6 +127,26 @@ private slots:
         QVERIFY(lire(f->chemin("tard.txt")).startsWith("Niveau_1\r\n12\r\n2\r\n"));
         ctrlS();
         QCOMPARE(f->boites.messages.last(), TARDIF);
+    }
+
+    void unChampEnCoursDeSaisieSAppliqueAvantDEnregistrer()
+    {
+        auto* duree = form->findChild<QLineEdit*>("DureeMission");
+        const QString chemin = f->chemin("champ.txt");
+        QTest::mouseClick(duree, Qt::LeftButton);
+        QTest::keyClick(duree, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(duree, "abc");
+        enregistrerSous(chemin);
+        QCOMPARE(f->boites.journal, QStringList{"erreur"});
+        QVERIFY(!QFile::exists(chemin));
+
+        QTest::keyClick(duree, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(duree, "11"); // 12 s and 50 s are late for a mission of 11 s
+        f->boites.reponsesDialogue = {chemin};
+        ctrlS();
+        QCOMPARE(f->boites.journal,
+                 (QStringList{"erreur", "message", "message", "dialogue", "message"}));
+        QVERIFY(lire(chemin).startsWith("Niveau_1\r\n11\r\n2\r\n"));
     }
 
     void unEnregistrementRateLeDitEtNAbimeRien()

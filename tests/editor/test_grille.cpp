@@ -1,9 +1,13 @@
 #include "Fenetre.h"
 #include "TDirectoryListBox.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+
+#include <climits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,6 +32,45 @@ QString creerFond(const QString& nom, QRgb couleur)
     const QString chemin = QDir::current().filePath(nom);
     image.save(chemin, "bmp");
     return chemin;
+}
+
+void ecrireFichier(const QString& chemin, const QByteArray& contenu)
+{
+    QFile fichier(chemin);
+    QVERIFY(fichier.open(QIODevice::WriteOnly));
+    fichier.write(contenu);
+}
+
+// An icon file whose `nombre` directory entries all point at one blue PNG of cote × cote pixels.
+QByteArray icoPng(int nombre, int cote)
+{
+    QByteArray png;
+    QBuffer tampon(&png);
+    tampon.open(QIODevice::WriteOnly);
+    QImage image(cote, cote, QImage::Format_RGB32);
+    image.fill(BLEU);
+    image.save(&tampon, "png");
+    QByteArray ico;
+    QDataStream flux(&ico, QIODevice::WriteOnly);
+    flux.setByteOrder(QDataStream::LittleEndian);
+    flux << quint16(0) << quint16(1) << quint16(nombre);
+    for (int i = 0; i < nombre; ++i) {
+        flux << quint8(cote % 256) << quint8(cote % 256) << quint16(0) << quint16(1) << quint16(32)
+             << quint32(png.size()) << quint32(6 + 16 * nombre);
+    }
+    return ico + png;
+}
+
+// A bitmap header announcing largeur × hauteur pixels, followed by no pixel.
+QByteArray enteteBmp(qint32 largeur, qint32 hauteur)
+{
+    QByteArray bmp;
+    QDataStream flux(&bmp, QIODevice::WriteOnly);
+    flux.setByteOrder(QDataStream::LittleEndian);
+    flux << quint8('B') << quint8('M') << quint32(54) << quint32(0) << quint32(54) << quint32(40)
+         << largeur << hauteur << quint16(1) << quint16(24) << quint32(0) << quint32(0)
+         << quint32(0) << quint32(0) << quint32(0) << quint32(0);
+    return bmp;
 }
 
 } // namespace
@@ -73,7 +116,7 @@ private slots:
     {
         Fenetre f;
         Fenetre::creerIcone("tank.ico", VERT);
-        Fenetre::creerIcone("boss.ico", BLEU);
+        ecrireFichier(f.chemin("boss.ico"), icoPng(65535, 256)); // one image decoded, not 65,535
         f.ouvrir();
         f.choisirIcone("tank.ico");
         f.cliquerCellule(3, 4);
@@ -164,29 +207,32 @@ private slots:
         QCOMPARE(niveau.nbEnnemis, 0);
     }
 
+    // Each gives the error box when picked (the preview) and again when a cell is clicked.
     void uneIconeIllisibleNePlaceRien()
     {
         Fenetre f;
-        Fenetre::creerIcone("tank.ico", VERT);
-        QFile corrompue(f.chemin("corrompue.ico"));
-        QVERIFY(corrompue.open(QIODevice::WriteOnly));
-        corrompue.write("\x00\x00\x01\x00 ceci n'est pas une icone", 30);
-        corrompue.close();
-        QFile(f.chemin("vide.ico")).open(QIODevice::WriteOnly);
+        ecrireFichier(f.chemin("corrompue.ico"), "\x00\x00\x01\x00 ceci n'est pas une icone");
+        ecrireFichier(f.chemin("vide.ico"), {});
+        ecrireFichier(f.chemin("geante.ico"), icoPng(1, 300)); // more than an icon may hold
+        for (const char* nom : {"absente.ico", "fifo.ico", "zero.ico"}) {
+            Fenetre::creerIcone(nom, VERT);
+        }
         f.ouvrir();
+        // Changed since the list was shown: removed, a FIFO that would never answer, a device.
+        QFile::remove(f.chemin("absente.ico"));
+        QFile::remove(f.chemin("fifo.ico"));
+        QCOMPARE(mkfifo(qPrintable(f.chemin("fifo.ico")), 0600), 0);
+        QFile::remove(f.chemin("zero.ico"));
+        QVERIFY(QFile::link("/dev/zero", f.chemin("zero.ico")));
 
-        for (const QString& nom : {QStringLiteral("corrompue.ico"), QStringLiteral("vide.ico")}) {
+        for (const char* nom :
+             {"corrompue.ico", "vide.ico", "geante.ico", "absente.ico", "fifo.ico", "zero.ico"}) {
             f.boites.erreurs.clear();
             f.choisirIcone(nom);
-            QCOMPARE(f.boites.erreurs.size(), 1); // the preview says so too
             f.cliquerCellule(1, 1);
             QCOMPARE(f.boites.erreurs.size(), 2);
             QVERIFY(f.boites.erreurs[1].contains(nom));
         }
-        f.choisirIcone("tank.ico");
-        QFile::remove(f.chemin("tank.ico")); // removed since it was listed
-        f.cliquerCellule(1, 1);
-        QCOMPARE(f.boites.erreurs.size(), 3);
         QCOMPARE(niveau.nbEnnemis, 0);
         QVERIFY(uni(f.surface(), f.surface().rect(), BLANC));
     }
@@ -195,7 +241,9 @@ private slots:
     {
         Fenetre f;
         const QStringList noms = {QStringLiteral("ta\tnk.ico"), QStringLiteral("日本.ico"),
-                                  QStringLiteral("l\nigne.ico")};
+                                  QStringLiteral("l\nigne.ico"),
+                                  QStringLiteral("<img src=zero>日.ico")};
+        QVERIFY(QFile::link("/dev/zero", f.chemin("zero"))); // what markup would read
         for (const QString& nom : noms) {
             Fenetre::creerIcone(nom, VERT);
         }
@@ -206,6 +254,7 @@ private slots:
             f.cliquerCellule(6, 6);
         }
         QCOMPARE(f.boites.messages.size(), noms.size());
+        QVERIFY(f.boites.messages.last().startsWith("« <img src=zero>日.ico »"));
         QCOMPARE(niveau.nbEnnemis, 0);
         QVERIFY(uni(f.surface(), cellule(6, 6), BLANC));
 
@@ -221,13 +270,17 @@ private slots:
         Fenetre f;
         Fenetre::creerIcone("tank.ico", VERT);
         f.ouvrir();
-        QDir().mkdir(f.chemin("ennemi.tmp"));
+        ecrireFichier(f.chemin("victime"), "intacte");
+        QVERIFY(QFile::link("victime", f.chemin("ennemi.tmp")));
         f.choisirIcone("tank.ico");
         f.cliquerCellule(0, 0);
         QCOMPARE(f.boites.messages.size(), 1);
         QVERIFY(f.boites.messages[0].contains("ennemi.tmp"));
         QCOMPARE(niveau.nbEnnemis, 0);
         QVERIFY(uni(f.surface(), cellule(0, 0), BLANC));
+        QFile victime(f.chemin("victime"));
+        QVERIFY(victime.open(QIODevice::ReadOnly));
+        QCOMPARE(victime.readAll(), QByteArray("intacte"));
     }
 
     void effacerNEfaceQueLEcran()
@@ -283,43 +336,44 @@ private slots:
         Fenetre f;
         Fenetre::creerIcone("tank.ico", VERT);
         const QString fond = creerFond("fond.bmp", BLEU);
-        QFile corrompu(f.chemin("corrompu.bmp"));
-        QVERIFY(corrompu.open(QIODevice::WriteOnly));
-        corrompu.write("BM pas une image");
-        corrompu.close();
+        ecrireFichier(f.chemin("corrompu.bmp"), "BM pas une image");
         QFile entier(fond);
-        QFile tronque(f.chemin("tronque.bmp"));
-        QVERIFY(entier.open(QIODevice::ReadOnly) && tronque.open(QIODevice::WriteOnly));
-        tronque.write(entier.read(4096)); // a sound header announcing rows that are not there
-        tronque.close();
+        QVERIFY(entier.open(QIODevice::ReadOnly));
+        ecrireFichier(f.chemin("tronque.bmp"), entier.read(4096)); // rows that are not there
+        ecrireFichier(f.chemin("immense.bmp"), enteteBmp(30000, 30000));
+        ecrireFichier(f.chemin("int_min.bmp"), enteteBmp(INT_MIN, INT_MIN));
+        QCOMPARE(mkfifo(qPrintable(f.chemin("fifo.bmp")), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", f.chemin("zero.bmp")));
         const QImage attendu = QImage(fond).convertToFormat(QImage::Format_RGB32);
         TForm1& form = f.ouvrir();
         QAction* background1 = form.findChild<QAction*>("background1");
         QPushButton* effacement = f.widget<QPushButton>("effacement");
 
-        f.boites.reponsesDialogue = {f.chemin("corrompu.bmp"), fond, f.chemin("tronque.bmp")};
+        f.boites.reponsesDialogue = {f.chemin("corrompu.bmp")};
         background1->trigger();
-        QCOMPARE(f.boites.erreurs.size(), 1);
-        QVERIFY(f.boites.erreurs[0].contains("corrompu.bmp"));
         QTest::mouseClick(effacement, Qt::LeftButton);
         QVERIFY2(uni(f.surface(), f.surface().rect(), BLANC), "the brush did not turn red");
 
+        f.boites.reponsesDialogue = {fond};
         background1->trigger();
-        background1->trigger();
-        QCOMPARE(f.boites.erreurs.size(), 2);
-        QVERIFY(f.boites.erreurs[1].contains("tronque.bmp"));
-        QCOMPARE(f.surface(), attendu);
         f.choisirIcone("tank.ico");
-        f.cliquerCellule(4, 4);
-        QTest::mouseClick(effacement, Qt::LeftButton);
-        QCOMPARE(f.surface(), attendu);
-        QCOMPARE(f.boites.erreurs.size(), 2);
+        for (const char* nom :
+             {"tronque.bmp", "immense.bmp", "int_min.bmp", "fifo.bmp", "zero.bmp"}) {
+            f.boites.erreurs.clear();
+            f.boites.reponsesDialogue = {f.chemin(nom)};
+            background1->trigger();
+            QCOMPARE(f.boites.erreurs.size(), 1);
+            QVERIFY(f.boites.erreurs[0].contains(nom));
+            f.cliquerCellule(4, 4);
+            QTest::mouseClick(effacement, Qt::LeftButton);
+            QCOMPARE(f.surface(), attendu); // the background in use is still the one shown
+        }
 
         // The picture in use, removed since, cannot be shown again: each clearing says so.
         QFile::remove(fond);
         QTest::mouseClick(effacement, Qt::LeftButton);
         QTest::mouseClick(effacement, Qt::LeftButton);
-        QCOMPARE(f.boites.erreurs.size(), 4);
+        QCOMPARE(f.boites.erreurs.size(), 3);
         QVERIFY(form.isVisible());
     }
 

@@ -1,86 +1,156 @@
 #ifndef OMBRELIN_FENETRE_H
 #define OMBRELIN_FENETRE_H
 
-#include "BoitesScriptees.h"
+#include "Boites.h"
 #include "TCSpinEdit.h"
+#include "TDirectoryListBox.h"
 #include "TDrawGrid.h"
+#include "TFileDialog.h"
 #include "TFileListBox.h"
 #include "Unit1.h"
 
-#include <QDir>
-#include <QImage>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
+#include <deque>
 
-// A main window opened in a fresh current directory, with scripted boxes: what each GUI test
-// starts from.
+const QRgb BLANC = qRgb(255, 255, 255);
+const QRgb ROUGE = qRgb(255, 0, 0);
+const QRgb VERT = qRgb(0, 160, 0);
+const QRgb BLEU = qRgb(0, 0, 200);
+
+// The real message boxes up to their modal loop; a script answers the input boxes and the file
+// dialogs, in order (ANNULER, or no answer left, cancels). Each box is logged as "message: …",
+// "erreur: …", "saisie: titre|invite|défaut" or "dialogue: filtre".
+class BoitesScriptees : public BoitesQt {
+public:
+    inline static const QString ANNULER; // null, unlike ""
+    std::deque<QString> reponses;
+    QStringList journal;
+    std::vector<QDialog*> modales;
+
+    QString InputBox(const QString& titre, const QString& invite, const QString& defaut) override
+    {
+        journal << "saisie: " + titre + '|' + invite + '|' + defaut;
+        const QString reponse = prendre();
+        return reponse.isNull() ? defaut : reponse;
+    }
+
+    std::optional<QString> Execute(const TFileDialog& dialogue) override
+    {
+        journal << "dialogue: " + dialogue.filtreQt();
+        const QString reponse = prendre();
+        return reponse.isNull() ? std::nullopt : std::optional<QString>(reponse);
+    }
+
+    void ShowModal(QDialog& fenetre) override
+    {
+        modales.push_back(&fenetre);
+        fenetre.show(); // the test closes it as a user would
+    }
+
+    int compte(const QString& sorte) const { return int(journal.filter(sorte + ": ").size()); }
+
+protected:
+    void lancer(QMessageBox& boite) override
+    {
+        if (boite.textFormat() != Qt::PlainText) {
+            qFatal("a box would read names as markup: %s", qPrintable(boite.text()));
+        }
+        journal << (boite.icon() == QMessageBox::Critical ? "erreur: " : "message: ") +
+                       boite.text();
+    }
+
+private:
+    QString prendre()
+    {
+        const QString reponse = reponses.empty() ? ANNULER : reponses.front();
+        if (!reponses.empty()) {
+            reponses.pop_front();
+        }
+        return reponse;
+    }
+};
+
+// Each GUI test starts from the main window opened in a fresh current directory that holds a
+// green tank.ico and a blue boss.ico.
 class Fenetre {
 public:
-    Fenetre() : precedent_(QDir::currentPath()) { QDir::setCurrent(dossier_.path()); }
+    Fenetre() : precedent_(QDir::currentPath())
+    {
+        QDir::setCurrent(dossier_.path());
+        creerIcone("tank.ico", VERT);
+        creerIcone("boss.ico", BLEU);
+        form = std::make_unique<TForm1>(boites);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
 
     ~Fenetre()
     {
-        form_.reset();
+        form.reset();
         QDir::setCurrent(precedent_);
     }
 
-    // Writes a plain 32 × 32 icon of one colour into the current directory.
-    static QString creerIcone(const QString& nom, QRgb couleur)
+    static void creerIcone(const QString& nom, QRgb couleur)
     {
         QImage image(32, 32, QImage::Format_ARGB32);
         image.fill(couleur);
-        const QString chemin = QDir::current().filePath(nom);
-        image.save(chemin, "ico");
-        return chemin;
+        image.save(nom, "ico");
     }
 
-    // Opens the window on the current directory, as the editor starts.
-    TForm1& ouvrir()
+    static void ecrire(const QString& nom, const QByteArray& contenu)
     {
-        form_ = std::make_unique<TForm1>(boites);
-        form_->show();
-        QApplication::setActiveWindow(form_.get());
-        if (!QTest::qWaitForWindowActive(form_.get())) {
-            qWarning("the main window did not become active");
-        }
-        return *form_;
+        QFile fichier(nom);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write(contenu);
     }
 
-    template <class T> T* widget(const char* nom) const
+    static QByteArray lire(const QString& nom)
     {
-        T* trouve = form_->findChild<T*>(QString::fromLatin1(nom));
-        if (trouve == nullptr) {
-            qFatal("no widget %s", nom);
-        }
-        return trouve;
+        QFile fichier(nom);
+        return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : "<absent>";
     }
 
-    // A click on the entry of the file list, as a user picks an icon.
+    template <class T = QWidget> T* widget(const char* nom) const
+    {
+        return form->findChild<T*>(nom);
+    }
+    void declencher(const char* action) const { widget<QAction>(action)->trigger(); }
+    QString chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
+    // Lists the current directory again, as a double click in the directory list does.
+    void relister() const { widget<TDirectoryListBox>("dossiers")->setDirectory(chemin("")); }
+
+    QStringList listees() const
+    {
+        QStringList noms;
+        for (int i = 0; i < widget<TFileListBox>("fichiers")->model()->rowCount(); ++i) {
+            noms << widget<TFileListBox>("fichiers")->model()->index(i, 0).data().toString();
+        }
+        return noms;
+    }
+
     void choisirIcone(const QString& nom) const
     {
         auto* fichiers = widget<TFileListBox>("fichiers");
-        const QModelIndexList trouves = fichiers->model()->match(
-            fichiers->model()->index(0, 0), Qt::DisplayRole, nom, 1, Qt::MatchExactly);
-        if (trouves.isEmpty()) {
-            qFatal("no icon %s listed", qPrintable(nom));
-        }
-        fichiers->scrollTo(trouves[0]);
+        const QModelIndex entree = fichiers->model()->index(int(listees().indexOf(nom)), 0);
+        fichiers->scrollTo(entree);
         QTest::mouseClick(fichiers->viewport(), Qt::LeftButton, {},
-                          fichiers->visualRect(trouves[0]).center());
+                          fichiers->visualRect(entree).center());
     }
 
-    // Types a time into tempsT, as a user does: click, select all, type, then focus elsewhere.
-    void taperTemps(const QString& texte) const
+    // Click, select all, type over it: the field is entered and still being edited.
+    void taper(const char* champ, const QString& texte) const
     {
-        auto* tempsT = widget<TCSpinEdit>("tempsT");
-        QTest::mouseClick(tempsT, Qt::LeftButton, {}, QPoint(5, tempsT->height() / 2));
-        QTest::keyClick(tempsT, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(tempsT, texte);
+        QTest::mouseClick(widget(champ), Qt::LeftButton, {}, QPoint(5, 10));
+        QTest::keyClick(widget(champ), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(widget(champ), texte.isEmpty() ? "\b" : texte);
     }
 
-    // Press and release in the middle of a grid cell.
     void cliquerCellule(int colonne, int ligne, Qt::MouseButton bouton = Qt::LeftButton) const
     {
         auto* grille = widget<TDrawGrid>("Grille");
@@ -88,29 +158,23 @@ public:
         QTest::mouseClick(grille, bouton, {}, grille->contentsRect().topLeft() + centre);
     }
 
-    // Whether every pixel of the zone of the image has the colour.
-    static bool uni(const QImage& image, const QRect& zone, QRgb couleur)
-    {
-        for (int y = zone.top(); y <= zone.bottom(); ++y) {
-            for (int x = zone.left(); x <= zone.right(); ++x) {
-                if ((image.pixel(x, y) & RGB_MASK) != (couleur & RGB_MASK)) {
-                    return false;
-                }
-            }
-        }
-        return true;
-    }
-
     const QImage& surface() const { return widget<TDrawGrid>("Grille")->Canvas().image(); }
 
-    QString chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
+    // Whether the grid cell, or the whole surface, is of one colour.
+    bool uni(QRgb couleur, int colonne = -1, int ligne = 0) const
+    {
+        const QRect zone = colonne < 0 ? surface().rect() : QRect(colonne * 33, ligne * 33, 32, 32);
+        QImage attendu(zone.size(), QImage::Format_RGB32);
+        attendu.fill(couleur);
+        return surface().copy(zone) == attendu;
+    }
 
     BoitesScriptees boites;
+    std::unique_ptr<TForm1> form;
 
 private:
     QString precedent_;
     QTemporaryDir dossier_;
-    std::unique_ptr<TForm1> form_;
 };
 
 #endif

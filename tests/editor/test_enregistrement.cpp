@@ -1,31 +1,15 @@
 #include "Fenetre.h"
 
-#include <QAction>
-#include <QLineEdit>
-
 namespace {
 
-const QString CONFIRMATION = QStringLiteral("Niveau enregistré avec succés sous : \n");
-const QString TARDIF = QStringLiteral("des temps d'apparition son superieur a la durée totale !");
+const QString CONFIRMATION = "message: Niveau enregistré avec succés sous : \n";
+const QString TARDIF = "message: des temps d'apparition son superieur a la durée totale !";
+const QString DIALOGUE = "dialogue: fichier map (*.txt)";
 
-const QByteArray EXEMPLE_SOUS = "Niveau_1\r\n100\r\n2\r\n"
-                                "0\t12.00\ttank\t0.00\t0.00\t-100.00\r\n"
-                                "1\t50.00\tboss\t-5.00\t5.00\t-100.00\r\n";
-const QByteArray EXEMPLE_SIMPLE = "Niveau_1\r\n100\r\n2\r\n"
-                                  "0\t12.00\ttank\t0.00\t0.00\t-100\r\n"
-                                  "1\t50.00\tboss\t-5.00\t5.00\t-100\r\n";
-
-QByteArray lire(const QString& chemin)
+QByteArray exemple(const char* profondeur)
 {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("<absent>");
-}
-
-void ecrire(const QString& chemin, const QByteArray& contenu)
-{
-    QFile fichier(chemin);
-    fichier.open(QIODevice::WriteOnly);
-    fichier.write(contenu);
+    return QByteArray("Niveau_1\r\n100\r\n2\r\n0\t12.00\ttank\t0.00\t0.00\t") + profondeur +
+           "\r\n1\t50.00\tboss\t-5.00\t5.00\t" + profondeur + "\r\n";
 }
 
 } // namespace
@@ -34,166 +18,107 @@ void ecrire(const QString& chemin, const QByteArray& contenu)
 class TestEnregistrement : public QObject {
     Q_OBJECT
 
-private:
     std::unique_ptr<Fenetre> f;
-    TForm1* form = nullptr;
 
-    void enregistrerSous(const QString& chemin)
+    void enregistrerSous(const QString& chemin) const
     {
-        f->boites.reponsesDialogue = {chemin};
-        form->findChild<QAction*>("Enregistrerleniveausous2")->trigger();
+        f->boites.reponses = {chemin};
+        f->declencher("Enregistrerleniveausous2");
     }
 
-    void ctrlS() { QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier); }
+    void ctrlS() const { QTest::keyClick(f->form.get(), Qt::Key_S, Qt::ControlModifier); }
 
 private slots:
-    // The example level, built by clicks: a tank at the centre at 12 s, a boss top-left at 50 s.
+    // The README's example level, built by clicks: a tank at the centre at 12 s, a boss in the
+    // top-left corner at 50 s.
     void init()
     {
         f = std::make_unique<Fenetre>();
-        Fenetre::creerIcone("tank.ico", qRgb(0, 160, 0));
-        Fenetre::creerIcone("boss.ico", qRgb(0, 0, 200));
-        form = &f->ouvrir();
         f->choisirIcone("tank.ico");
-        f->taperTemps("12");
+        f->taper("tempsT", "12");
         f->cliquerCellule(5, 5);
         f->choisirIcone("boss.ico");
-        f->taperTemps("50");
+        f->taper("tempsT", "50");
         f->cliquerCellule(0, 0);
-        QCOMPARE(niveau.nbEnnemis, 2);
     }
 
     void cleanup() { f.reset(); }
 
     void enregistrerSousPuisCtrlSNeDifferentQueParLaProfondeur()
     {
+        ctrlS(); // the first Ctrl+S asks for a file; cancelled, it writes nothing
         const QString chemin = f->chemin("level1");
-        QByteArray ecritAvantConfirmation;
-        f->boites.pendantMessage = [&](const QString&) {
-            ecritAvantConfirmation = lire(chemin + ".txt");
-        };
         enregistrerSous(chemin);
-        QCOMPARE(f->boites.messages, QStringList{CONFIRMATION + chemin + ".txt"});
-        QCOMPARE(ecritAvantConfirmation, EXEMPLE_SOUS);
-        QVERIFY(!QFile::exists(chemin));
-
+        QCOMPARE(Fenetre::lire(chemin + ".txt"), exemple("-100.00"));
         ctrlS();
-        QCOMPARE(lire(chemin + ".txt"), EXEMPLE_SIMPLE);
-        QCOMPARE(f->boites.journal, (QStringList{"dialogue", "message"}));
-        QVERIFY(!QFile::exists(f->chemin("ennemi.tmp")));
+        QCOMPARE(f->boites.journal,
+                 (QStringList{DIALOGUE, DIALOGUE, CONFIRMATION + chemin + ".txt"}));
+        QCOMPARE(Fenetre::lire(chemin + ".txt"), exemple("-100"));
+        QCOMPARE(QDir().entryList(QDir::Files),
+                 (QStringList{"boss.ico", "level1.txt", "tank.ico"}));
     }
 
-    void lePremierCtrlSDemandeUnNomEtAnnulerNEcritRien()
+    void laRegleDuTxtEtLesCheminsRefuses()
     {
-        ctrlS();
-        ctrlS();
-        QCOMPARE(f->boites.journal, (QStringList{"dialogue", "dialogue"}));
-        QCOMPARE(QDir(f->chemin("")).entryList({"*.txt"}, QDir::Files), QStringList());
-    }
-
-    void laRegleDuTxt()
-    {
-        QDir().mkdir(f->chemin("d.txt"));
+        QDir().mkdir("d.txt");
+        QDir().mkdir("dossier.txt");
+        const QString dossier = f->chemin("") + '/';
+        const QString n250 = QString(250 - dossier.toUtf8().size(), 'n');
         const struct {
-            QString choisi, ecrit;
-        } cas[] = {
-            {"LEVEL1.TXT", "LEVEL1.TXT.txt"},
-            {"notes.txt.bak", "notes.txt.bak"},
-            {"d.txt/niveau", "d.txt/niveau"},
-            {"deja.txt", "deja.txt"},
-        };
+            QString choisi, ecrit; // "": nothing written, an error box
+        } cas[] = {{"LEVEL1.TXT", "LEVEL1.TXT.txt"},
+                   {"notes.txt.bak", "notes.txt.bak"},
+                   {"d.txt/niveau", "d.txt/niveau"},
+                   {n250, n250 + ".txt"},
+                   {n250 + "n", ""},
+                   {"dossier.txt", ""},
+                   {"absent/niveau.txt", ""},
+                   {"ligne\n.txt", ""}};
         for (const auto& c : cas) {
-            enregistrerSous(f->chemin(c.choisi));
-            QCOMPARE(lire(f->chemin(c.ecrit)), EXEMPLE_SOUS);
-            QCOMPARE(f->boites.messages.last(), CONFIRMATION + f->chemin(c.ecrit));
+            f->boites.journal.clear();
+            enregistrerSous(dossier + c.choisi);
+            const QString attendu =
+                c.ecrit.isEmpty() ? "erreur: " : CONFIRMATION + dossier + c.ecrit;
+            QVERIFY2(f->boites.journal.last().startsWith(attendu),
+                     qPrintable(f->boites.journal.last()));
+            QVERIFY(c.ecrit.isEmpty() || Fenetre::lire(c.ecrit) == exemple("-100.00"));
+            QVERIFY(f->boites.journal.last().contains(dossier + c.choisi));
         }
-        QVERIFY(!QFile::exists(f->chemin("LEVEL1.TXT")));
+        QCOMPARE(QDir().entryList(QDir::Files).size(), 5);
+        ctrlS(); // the level's path is still the last one written
+        QCOMPARE(Fenetre::lire(n250 + ".txt"), exemple("-100"));
+        QDir().mkdir("ennemi.tmp");
+        ctrlS();
+        QVERIFY(
+            f->boites.journal.last().startsWith("erreur: Le fichier temporaire « ennemi.tmp »"));
+        QCOMPARE(Fenetre::lire(n250 + ".txt"), exemple("-100"));
     }
 
-    void chaqueEnnemiEnRetardEstSignaleAvantLeDialogueMemeAnnule()
+    void chaqueEnnemiEnRetardEstSignaleAvantLeDialogue()
     {
-        niveau.duree = 11; // 12 s and 50 s are both late now
-        f->boites.reponsesDialogue = {BoitesScriptees::ANNULER};
-        form->findChild<QAction*>("Enregistrerleniveausous2")->trigger();
-        QCOMPARE(f->boites.journal, (QStringList{"message", "message", "dialogue"}));
-        QCOMPARE(f->boites.messages, (QStringList{TARDIF, TARDIF}));
-        QCOMPARE(QDir(f->chemin("")).entryList({"*.txt"}, QDir::Files), QStringList());
-
-        // The time equal to the duration passes; late enemies are still written.
-        niveau.duree = 12;
-        f->boites.journal.clear();
+        niveau.duree = 49;            // the boss at 50 s is late; the tank at 12 s is not
+        niveau.ennemis[0].temps = 49; // equal to the duration: in time
+        enregistrerSous(BoitesScriptees::ANNULER);
+        QCOMPARE(f->boites.journal, (QStringList{TARDIF, DIALOGUE}));
         enregistrerSous(f->chemin("tard.txt"));
-        QCOMPARE(f->boites.journal, (QStringList{"message", "dialogue", "message"}));
-        QVERIFY(lire(f->chemin("tard.txt")).startsWith("Niveau_1\r\n12\r\n2\r\n"));
         ctrlS();
-        QCOMPARE(f->boites.messages.last(), TARDIF);
+        QCOMPARE(f->boites.journal.mid(2),
+                 (QStringList{TARDIF, DIALOGUE, CONFIRMATION + f->chemin("tard.txt"), TARDIF}));
+        QVERIFY(Fenetre::lire("tard.txt").startsWith("Niveau_1\r\n49\r\n2\r\n"));
     }
 
     void unChampEnCoursDeSaisieSAppliqueAvantDEnregistrer()
     {
-        auto* duree = form->findChild<QLineEdit*>("DureeMission");
-        const QString chemin = f->chemin("champ.txt");
-        QTest::mouseClick(duree, Qt::LeftButton);
-        QTest::keyClick(duree, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(duree, "abc");
-        enregistrerSous(chemin);
-        QCOMPARE(f->boites.journal, QStringList{"erreur"});
-        QVERIFY(!QFile::exists(chemin));
-
-        QTest::keyClick(duree, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(duree, "11"); // 12 s and 50 s are late for a mission of 11 s
-        f->boites.reponsesDialogue = {chemin};
-        ctrlS();
+        f->taper("DureeMission", "abc");
+        enregistrerSous(f->chemin("champ.txt"));
         QCOMPARE(f->boites.journal,
-                 (QStringList{"erreur", "message", "message", "dialogue", "message"}));
-        QVERIFY(lire(chemin).startsWith("Niveau_1\r\n11\r\n2\r\n"));
-    }
-
-    void unEnregistrementRateLeDitEtNAbimeRien()
-    {
-        const QString bon = f->chemin("bon.txt");
-        enregistrerSous(bon);
-        f->boites.messages.clear();
-
-        QDir().mkdir(f->chemin("dossier.txt"));
-        enregistrerSous(f->chemin("dossier.txt")); // a directory in the way
-        enregistrerSous(f->chemin("absent/niveau.txt"));
-        QCOMPARE(f->boites.erreurs.size(), 2);
-        QVERIFY(f->boites.erreurs[0].contains(f->chemin("dossier.txt")));
-        QVERIFY(f->boites.erreurs[1].contains(f->chemin("absent/niveau.txt")));
-        QVERIFY2(f->boites.messages.isEmpty(), "no confirmation for a failed save");
-
-        // The level's path is still the last one written: Ctrl+S goes there, silently.
-        ecrire(bon, "autre");
+                 QStringList{"erreur: 'abc' n'est pas une valeur entière correcte."});
+        f->taper("DureeMission", "11"); // 12 s and 50 s are late for a mission of 11 s
+        f->boites.reponses = {f->chemin("champ.txt")};
         ctrlS();
-        QCOMPARE(lire(bon), EXEMPLE_SIMPLE);
-        QCOMPARE(f->boites.filtresDialogues.size(), 3u);
-
-        // Ctrl+S failing says so too, and leaves the file as it was.
-        QDir().mkdir(f->chemin("ennemi.tmp"));
-        ecrire(bon, "ancien");
-        ctrlS();
-        QCOMPARE(f->boites.erreurs.size(), 3);
-        QVERIFY(f->boites.erreurs[2].contains("ennemi.tmp"));
-        QCOMPARE(lire(bon), QByteArray("ancien"));
-    }
-
-    void unCheminQuiNeTientPasEn254OctetsEstRefuse()
-    {
-        const QString dossier = f->chemin("") + u'/';
-        const auto cheminDe = [&](int octets) {
-            return dossier + QString(octets - dossier.toUtf8().size(), u'n');
-        };
-        // 250 bytes take the whole ".txt"; 251 would need a cut extension: refused.
-        enregistrerSous(cheminDe(250));
-        QCOMPARE(lire(cheminDe(250) + ".txt"), EXEMPLE_SOUS);
-        enregistrerSous(cheminDe(251));
-        QCOMPARE(f->boites.erreurs.size(), 1);
-        QVERIFY(f->boites.erreurs[0].contains("254"));
-        QCOMPARE(QDir(dossier).entryList(QDir::Files).size(), 3); // two icons and the first level
-
-        ctrlS();
-        QCOMPARE(lire(cheminDe(250) + ".txt"), EXEMPLE_SIMPLE);
+        QCOMPARE(f->boites.journal.mid(1),
+                 (QStringList{TARDIF, TARDIF, DIALOGUE, CONFIRMATION + f->chemin("champ.txt")}));
+        QVERIFY(Fenetre::lire("champ.txt").startsWith("Niveau_1\r\n11\r\n2\r\n"));
     }
 };
 

@@ -1,7 +1,7 @@
 // Times the editor's handlers end to end, from the user's click to the repainted grid, on the
 // real window with scripted boxes, against the 16 ms of one frame at 60 Hz.
 #include "Fenetre.h"
-#include "mediane.h"
+#include "repartition.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +65,7 @@ double mesurer(int nbMesures, const std::function<void()>& preparer,
             durees.push_back(duree.count());
         }
     }
-    return mediane(durees);
+    return repartition(durees).mediane;
 }
 
 void afficher(const char* quoi, int nbMesures, double ms)

@@ -231,14 +231,14 @@ int main(int argc, char* argv[])
     }
     // Each ratio is taken within one round, then summarised over the rounds.
     afficherLigne(1, "démarrage contre un QLabel 595 × 503",
-                  repartition(ratios(temps[0], temps[1])), "×", 1.15, false, "");
+                  repartition(ratios(temps[0], temps[1])), "×", 1.15, false);
     afficherLigne(2, "mémoire maximale au démarrage, même plancher",
-                  repartition(ratios(memoire[0], memoire[1])), "×", 1.12, false, "");
+                  repartition(ratios(memoire[0], memoire[1])), "×", 1.12, false);
     afficherLigne(3, "démarrage contre le même .ui en widgets Qt",
-                  repartition(ratios(temps[0], temps[2])), "×", 1.05, false, "");
+                  repartition(ratios(temps[0], temps[2])), "×", 1.05, false);
     afficherLigne(4, "démarrage dans 20 000 icônes contre icones/",
-                  repartition(ratios(temps[3], temps[0])), "×", 1.2, false, "");
+                  repartition(ratios(temps[3], temps[0])), "×", 1.2, false);
     afficherLigne(5, "mémoire maximale dans 20 000 icônes contre icones/",
-                  repartition(ratios(memoire[3], memoire[0])), "×", 1.15, false, "");
+                  repartition(ratios(memoire[3], memoire[0])), "×", 1.15, false);
     return 0;
 }

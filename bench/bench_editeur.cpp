@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <unistd.h>
@@ -92,10 +93,11 @@ Repartition mesurer(int nbMesures, const std::function<void()>& preparer,
 
 void afficher(const char* quoi, int nbMesures, const Repartition& r)
 {
-    const double ms = r.mediane;
-    const double trame = ms / TRAME_MS;
-    std::printf("  %7.3f ms  %6.4f trame  (objectif < %.1f : %s)  %s, médiane de %d\n", ms, trame,
-                OBJECTIF_TRAME, trame < OBJECTIF_TRAME ? "atteint" : "manqué", quoi, nbMesures);
+    const double trame = r.mediane / TRAME_MS;
+    std::printf("  %7.3f ms (quartiles %.3f – %.3f)  %6.4f trame  (objectif < %.1f : %s)  %s, "
+                "médiane de %d\n",
+                r.mediane, r.q1, r.q3, trame, OBJECTIF_TRAME,
+                trame < OBJECTIF_TRAME ? "atteint" : "manqué", quoi, nbMesures);
     std::fflush(stdout); // in order with Qt's warnings when both go to one pipe
 }
 
@@ -109,7 +111,7 @@ void verifierBoites(const BoitesScriptees& boites, const QStringList& attendus)
     }
 }
 
-// Resident memory of this process, in MiB: now, or at its peak since the peak was reset.
+// Resident memory of this process now, in MiB.
 double residente()
 {
     std::ifstream statm("/proc/self/statm");
@@ -118,8 +120,10 @@ double residente()
     return pages * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
+// The kernel forgets the process's peak resident memory: pic() then counts from now.
 void oublierPic() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
+// Peak resident memory of this process, in MiB.
 double pic()
 {
     std::ifstream status("/proc/self/status");

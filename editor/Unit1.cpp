@@ -49,7 +49,6 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
     // Font heights are in pixels, as the layout was drawn; a layout file gives points only.
     taillePolice(*this, 11);
     taillePolice(*ui->NomNiveau, 24);
-    ui->dossiers->setFileList(ui->fichiers);
     ui->DureeMission->setFocus();
     brancherGestionnaires();
     // Wide enough for the longest count once and for all: a placement never lays it out again.
@@ -59,6 +58,18 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::paintEvent(QPaintEvent* evenement)
+{
+    QMainWindow::paintEvent(evenement);
+    // The folder is listed once the first frame is on its way to the screen: a folder of
+    // thousands of icons must not hold the window back.
+    if (!dossierListe) {
+        dossierListe = true;
+        QMetaObject::invokeMethod(
+            this, [this] { ui->dossiers->setFileList(ui->fichiers); }, Qt::QueuedConnection);
+    }
+}
 
 template <class Emetteur, class Signal>
 void TForm1::brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)())

@@ -29,6 +29,9 @@ public:
     explicit TForm1(Boites& boites, QWidget* parent = nullptr);
     ~TForm1() override;
 
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+
 private:
     void FormCreate();
     void Quitter1Click();
@@ -70,6 +73,7 @@ private:
     EntreeSortie* saisieTemps; // owned by tempsT
     TBitmap imageFond;
     bool fondCharge = false;
+    bool dossierListe = false;
     int dureeAvantSaisie = 0;
     int tempsAvantSaisie = 0;
 };

@@ -88,6 +88,7 @@ public:
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_COMPARE(listees().size(), 2); // listed once the window has painted
     }
 
     ~Fenetre()

@@ -13,8 +13,8 @@ trap 'jobs -p | xargs -r kill; wait' EXIT
 
 echec() {
     echo "ÉCHEC : $* (journal de l'éditeur ci-dessous ; fichiers gardés dans $travail)" >&2
-    import -window root ecran.png || true
     cat journal >&2
+    import -window root ecran.png
     exit 1
 }
 # Polls a command for up to 20 s (the machine may be busy); it may say in ecart what is wrong.
@@ -25,6 +25,7 @@ attendre() {
         sleep 0.1
     done
 }
+actif() { xdotool getwindowfocus getwindowname 2>/dev/null | grep -Eq -- "$1"; }
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>affichage 2>/dev/null &
 attendre "le serveur X" test -s affichage
@@ -37,15 +38,16 @@ if grep -qix fr_FR.utf8 <(locale -a); then locale=fr_FR.UTF-8; fi
 env -C icones -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE QT_QPA_PLATFORM=xcb LC_ALL="$locale" \
     XDG_CONFIG_HOME="$travail" "$ombrelin" >journal 2>&1 &
 
-# Qt could add a display name to the title: only a real X server shows the one the user sees.
 titre='^Ombrelin : Quorvane$'
-attendre "la fenêtre titrée exactement $titre" xdotool search --onlyvisible --name "$titre"
+attendre "la fenêtre $titre" xdotool search --onlyvisible --name "$titre"
 eval "$(xdotool search --onlyvisible --name "$titre" getwindowgeometry --shell)"
+nom=$(xdotool getwindowname "$WINDOW") # the search also reads a Latin-1 title, cut at any " — "
+[[ $nom =~ $titre ]] || echec "la fenêtre est titrée « $nom »"
 # The grid starts 35 px below the central widget's top: the first white down a column in it.
 mesurer() {
     import -window root ecran.png
     grille=$(convert ecran.png -crop "1x200+$((X + 210))+$Y" +repage txt:- |
-        awk -F'[:,]' -v y="$Y" '/#FFFFFF / { print $2 + y; ok = 1; exit } END { exit !ok }')
+        awk -F'[:,]' -v y="$Y" '!ok && /#FFFFFF / { print $2 + y; ok = 1 } END { exit !ok }')
 }
 attendre "la grille dessinée" mesurer
 cliquer() { xdotool mousemove $((X + $1)) $((grille - 35 + $2)) click 1; }
@@ -60,7 +62,6 @@ grille_montre() {
         shift 3
     done
 }
-actif() { xdotool getwindowfocus getwindowname 2>/dev/null | grep -Eq -- "$1"; }
 pas() { ! "$@"; }
 # The only file in the folder, as the game must read it (^I is a tab, ^M$ a CR LF).
 niveau_vaut() {
@@ -77,8 +78,7 @@ cliquer_cellule 0 10
 cliquer 96 141 # drone.ico
 cliquer_cellule 10 0
 attendre "les icônes" grille_montre boss.png 0 10 drone.png 10 0 xc:white 0 0
-# Without a window manager, a click gives the window the keyboard, but not at once.
-attendre "le clavier" actif "$titre"
+attendre "le clavier" actif "$titre" # without a window manager, a click gives it, not at once
 xdotool key alt+f g
 attendre "le sélecteur de fichier « Enregistrer sous »" actif '^Enregistrer sous$'
 xdotool type "$travail/niveaux/niveau_e2e"

@@ -189,7 +189,7 @@ mutant editor/EntreeSortie.cpp 'raison != Qt::PopupFocusReason' 'raison != Qt::T
 mutant editor/EntreeSortie.cpp 'QEvent::FocusIn && !entre_' 'QEvent::FocusIn' \
     'focus : Enter répété'
 mutant editor/conversions.cpp 'mid(signe ? 1 : 0)' 'mid(0)' 'StrToInt : signe refusé'
-mutant editor/conversions.cpp '0x2018, 0x2019' '0x2019, 0x2018' 'Windows-1252 : ‘ et ’ inversés'
+mutant editor/conversions.cpp '0x2018, 0x2019' '0x2019, 0x2018' 'Windows-1252 : guillemets simples inversés'
 mutant editor/conversions.cpp 'code >= 0xA0 && code <= 0xFF' 'code > 0xA0 && code <= 0xFF' \
     'Windows-1252 : espace insécable refusé'
 mutant editor/Boites.cpp 'setTextFormat(Qt::PlainText)' 'setTextFormat(Qt::AutoText)' \
@@ -224,9 +224,12 @@ lancer_suite() {
 }
 
 echo "Construction de la copie dans $travail ..."
-cmake -S "$sources" -B "$construction" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMBRELIN_SANITIZE=OFF \
-    -DOMBRELIN_BENCH=OFF >"$journal" 2>&1 && construire_copie ||
-    { cat "$journal"; echo "La copie sans mutant ne se construit pas." >&2; exit 1; }
+if ! cmake -S "$sources" -B "$construction" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DOMBRELIN_SANITIZE=OFF -DOMBRELIN_BENCH=OFF >"$journal" 2>&1 || ! construire_copie; then
+    cat "$journal"
+    echo "La copie sans mutant ne se construit pas." >&2
+    exit 1
+fi
 # A suite that fails without any mutant would count every mutant as killed.
 lancer_suite || { cat "$journal"; echo "La suite échoue sans mutant." >&2; exit 1; }
 

@@ -49,8 +49,10 @@ mutant level/copie_fichier_temp.cpp 'if (limite < 1) {' 'if (limite < 0) {' \
 mutant level/copie_fichier_temp.cpp 'limite = 255;' 'limite = 254;' 'copie : limite 254'
 mutant level/copie_fichier_temp.cpp 'texte.size() + 1)' 'texte.size())' \
     'copie : tampon sans le zéro final'
+# Equivalent: once locked, the file is checked again for a single name and refused as before.
 mutant level/copie_fichier_temp.cpp ' && ouvert.st_nlink <= 1;' ';' \
     'copie : fichier temporaire à plusieurs noms accepté'
+# Equivalent: what else opens read-write (a FIFO, a device) refuses the ftruncate that follows.
 mutant level/copie_fichier_temp.cpp '&& S_ISREG(ouvert.st_mode) &&' '&&' \
     'copie : fichier temporaire non régulier accepté'
 mutant level/copie_fichier_temp.cpp 'O_CREAT | O_NOFOLLOW |' 'O_CREAT |' \
@@ -75,7 +77,6 @@ mutant level/fichier_niveau.cpp 'W_OK, AT_EACCESS' 'R_OK, AT_EACCESS' \
     'remplacement : droit d'"'"'écriture non vérifié (0444)'
 mutant level/fichier_niveau.cpp 'ecrit = ::fchmod(fd, etat.st_mode & 0777) == 0;' 'ecrit = true;' \
     'remplacement : droits de la cible perdus (fchmod)'
-# Survives: only a power cut shows a missing flush.
 mutant level/fichier_niveau.cpp 'return ::fsync(fd) == 0;' 'return true;' \
     'écriture : fsync retiré'
 mutant level/fichier_niveau.cpp 'cible = fs::canonical(cible, erreur);' ';' \
@@ -182,6 +183,7 @@ mutant editor/images.cpp 'largeur <= COTE_MAX_ICO &&' 'largeur < COTE_MAX_ICO &&
     'icône : largeur 256 refusée'
 mutant editor/images.cpp 'return fichier.size() <' 'return fichier.size() <=' \
     'bitmap : fichier exact jugé tronqué'
+# Equivalent: the picture is drawn at the grid's corner and the surface clips what lies beyond.
 mutant editor/images.cpp 'image.copy(QRect(QPoint(0, 0), visible_).intersected(image.rect()))' \
     'image' 'bitmap : image gardée entière'
 mutant editor/EntreeSortie.cpp 'raison != Qt::PopupFocusReason' 'raison != Qt::TabFocusReason' \
@@ -256,7 +258,9 @@ for i in "${!libelles[@]}"; do
     if ! construire_copie; then
         verdict="tué (ne compile pas)"
     elif ! lancer_suite; then
-        verdict=tué
+        # The first test that failed, as ctest reports it ("***Failed", "***Timeout"...).
+        echouee=$(sed -n 's/^.*Test *#[0-9]*: \([^ ]*\) .*\*\*\*.*$/\1/p;T;q' "$journal")
+        verdict="tué par ${echouee:-?}"
     else
         verdict=SURVIVANT
     fi
@@ -271,7 +275,7 @@ for i in "${!libelles[@]}"; do
 done
 
 echo
-echo "Survivants :"
+echo "Survivants : ${#survivants[@]}"
 for survivant in "${survivants[@]}"; do
     echo "  $survivant"
 done

@@ -6,8 +6,8 @@
 #   FILTRE  runs only the mutants whose label contains this text (e.g. "tempsT").
 # The copy holds the files git tracks (git ls-files), as they are in the work tree the script is
 # run from, uncommitted edits included. One plain build (RelWithDebInfo, no sanitizer, no
-# benchmarks) is made once, then rebuilt incrementally: about 30 s per mutant on a busy two-core
-# machine. The packaging test is left out: it checks the package, not the behaviour.
+# benchmarks) is made once, then rebuilt incrementally: 10 to 30 s per mutant on two cores,
+# depending on the load. The packaging test is left out: it checks the package, not the behaviour.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 . "$racine/outils/paquets.sh"

@@ -1,0 +1,284 @@
+#!/usr/bin/env bash
+# Measures what the test suite catches: applies, one at a time, a single-line fault (a mutant) to
+# a copy of the sources, rebuilds, runs the suite and prints the mutants that no test noticed.
+#
+# Usage : outils/mutations.sh [FILTRE]
+#   FILTRE  runs only the mutants whose label contains this text (e.g. "tempsT").
+# The copy holds the files git tracks (git ls-files), as they are in the work tree the script is
+# run from, uncommitted edits included. One plain build (RelWithDebInfo, no sanitizer, no
+# benchmarks) is made once, then rebuilt incrementally: 10 to 30 s per mutant on two cores,
+# depending on the load. The packaging test is left out: it checks the package, not the behaviour.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+. "$racine/outils/paquets.sh"
+
+[ $# -le 1 ] || { echo "Usage : $0 [FILTRE]" >&2; exit 2; }
+filtre=${1:-}
+
+fichiers=()
+cherches=()
+remplacements=()
+libelles=()
+# One mutant: the file, a text that must occur exactly once in it, its replacement, a label.
+# A text found zero or several times makes the mutant "inapplicable": a later edit of the code
+# shows up here instead of passing silently.
+mutant() {
+    fichiers+=("$1")
+    cherches+=("$2")
+    remplacements+=("$3")
+    libelles+=("$4")
+}
+
+# The level library
+mutant level/niveau.cpp 'nbEnnemis >= NB_MAX_ENNEMIS' 'nbEnnemis > NB_MAX_ENNEMIS' \
+    'niveau plein : >= devient >'
+mutant level/niveau.cpp 'static_cast<float>(colonne - 5)' 'static_cast<float>(5 - colonne)' \
+    'x : signe inversé'
+mutant level/niveau.cpp 'static_cast<float>(5 - ligne)' 'static_cast<float>(ligne - 5)' \
+    'y : signe inversé'
+mutant level/niveau.cpp 'nomFichier.find(".ico")' 'nomFichier.find(".ICO")' \
+    'type : ".ico" cherché en majuscules'
+mutant level/niveau.cpp 'static_cast<int>(trouve) + 1' 'static_cast<int>(trouve)' \
+    'type : limite sans le +1'
+mutant level/niveau.cpp 'return Placement::NomInvalide;' 'return Placement::CopieImpossible;' \
+    'placement : NomInvalide devient CopieImpossible'
+mutant level/niveau.cpp 'static_cast<unsigned char>(c) < 0x20' \
+    'static_cast<unsigned char>(c) <= 0x20' 'caractère de contrôle : l'"'"'espace refusé'
+mutant level/copie_fichier_temp.cpp 'if (limite < 1) {' 'if (limite < 0) {' \
+    'copie : limite 0 gardée'
+mutant level/copie_fichier_temp.cpp 'limite = 255;' 'limite = 254;' 'copie : limite 254'
+mutant level/copie_fichier_temp.cpp 'texte.size() + 1)' 'texte.size())' \
+    'copie : tampon sans le zéro final'
+# Equivalent: once locked, the file is checked again for a single name and refused as before.
+mutant level/copie_fichier_temp.cpp ' && ouvert.st_nlink <= 1;' ';' \
+    'copie : fichier temporaire à plusieurs noms accepté'
+# Equivalent: what else opens read-write (a FIFO, a device) refuses the ftruncate that follows.
+mutant level/copie_fichier_temp.cpp '&& S_ISREG(ouvert.st_mode) &&' '&&' \
+    'copie : fichier temporaire non régulier accepté'
+mutant level/copie_fichier_temp.cpp 'O_CREAT | O_NOFOLLOW |' 'O_CREAT |' \
+    'copie : lien "ennemi.tmp" suivi'
+mutant level/copie_fichier_temp.cpp 'std::remove(FICHIER_TEMP);' ';' \
+    'copie : "ennemi.tmp" laissé en place'
+mutant level/fichier_niveau.cpp 'std::chars_format::fixed, 2);' 'std::chars_format::fixed, 1);' \
+    'fichier : une décimale au lieu de deux'
+mutant level/fichier_niveau.cpp '"\r\n";' '"\n";' 'fichier : fin de ligne LF'
+mutant level/fichier_niveau.cpp '? ".00" : ""' '? ".0" : ""' 'fichier : profondeur ".0"'
+mutant level/fichier_niveau.cpp 'forme == FormeProfondeur::Decimale' \
+    'forme == FormeProfondeur::Entiere' 'fichier : formes de profondeur inversées'
+mutant level/fichier_niveau.cpp 'std::to_string(niveau.duree)' 'std::to_string(niveau.nbEnnemis)' \
+    'fichier : nombre écrit à la place de la durée'
+mutant level/fichier_niveau.cpp "deuxDecimales(ennemi.x) + '\\t' + deuxDecimales(ennemi.y)" \
+    "deuxDecimales(ennemi.y) + '\\t' + deuxDecimales(ennemi.x)" 'fichier : x et y inversés'
+mutant level/fichier_niveau.cpp 'niveau.duree) >= niveau.ennemis[i].temps' \
+    'niveau.duree) > niveau.ennemis[i].temps' 'verifierTemps : temps égal à la durée signalé'
+mutant level/fichier_niveau.cpp 'chemin.size() > LONGUEUR_MAX_CHEMIN' \
+    'chemin.size() >= LONGUEUR_MAX_CHEMIN' 'chemin : 254 octets refusés'
+mutant level/fichier_niveau.cpp 'W_OK, AT_EACCESS' 'R_OK, AT_EACCESS' \
+    'remplacement : droit d'"'"'écriture non vérifié (0444)'
+mutant level/fichier_niveau.cpp 'ecrit = ::fchmod(fd, etat.st_mode & 0777) == 0;' 'ecrit = true;' \
+    'remplacement : droits de la cible perdus (fchmod)'
+mutant level/fichier_niveau.cpp 'return ::fsync(fd) == 0;' 'return true;' \
+    'écriture : fsync retiré'
+mutant level/fichier_niveau.cpp 'cible = fs::canonical(cible, erreur);' ';' \
+    'remplacement : le lien remplacé au lieu de sa cible'
+mutant level/fichier_niveau.cpp 'if (*nomFichier != chemin) {' 'if (false) {' \
+    'chemin : coupé par un zéro accepté'
+
+# The main window's handlers
+mutant editor/Unit1.cpp 'niveau.duree = 100;' 'niveau.duree = 10;' 'FormCreate : durée 10'
+mutant editor/Unit1.cpp 'niveau.profondeur = -100;' 'niveau.profondeur = 100;' \
+    'FormCreate : profondeur 100'
+mutant editor/Unit1.cpp 'void TForm1::Quitter1Click() { close(); }' \
+    'void TForm1::Quitter1Click() {}' 'Quitter1Click : ne ferme rien'
+mutant editor/Unit1.cpp 'boites_.ShowModal(*Faide);' ';' 'Aide1Click : aide non montrée'
+mutant editor/Unit1.cpp 'ui->Icone->setPixmap(QPixmap::fromImage(chargerIcone(chemin)));' \
+    'chargerIcone(chemin);' 'fichiersChange : aperçu inchangé'
+mutant editor/Unit1.cpp "\"Trop d'ennemis tue l'ennemi !\"" "\"Trop d'ennemis tue l'ennemi.\"" \
+    'GrilleMouseUp : texte du niveau plein'
+mutant editor/Unit1.cpp 'TAILLE_CELLULE + ui->Grille->GridLineWidth();' 'TAILLE_CELLULE;' \
+    'GrilleMouseUp : pas sans le trait'
+mutant editor/Unit1.cpp 'Draw(colonne * pas, ligne * pas, icone)' \
+    'Draw(ligne * pas, colonne * pas, icone)' 'GrilleMouseUp : dessin Col/Row inversés'
+mutant editor/Unit1.cpp 'placerEnnemi(niveau, colonne, ligne,' 'placerEnnemi(niveau, ligne, colonne,' \
+    'GrilleMouseUp : placement Col/Row inversés'
+mutant editor/Unit1.cpp 'if (placement == Placement::CopieImpossible) {' \
+    'if (placement == Placement::NiveauPlein) {' 'GrilleMouseUp : copie impossible ignorée'
+mutant editor/Unit1.cpp 'enregistrer(FormeProfondeur::Entiere);' \
+    'enregistrer(FormeProfondeur::Decimale);' 'Enregistrer1Click : forme décimale'
+mutant editor/Unit1.cpp 'SaveDialog1.FileName.contains(QStringLiteral(".txt"))' \
+    'SaveDialog1.FileName.endsWith(QStringLiteral(".txt"))' \
+    'Enregistrerleniveausous2Click : ".txt" cherché en fin seulement'
+mutant editor/Unit1.cpp 'SaveDialog1.FileName = cheminPrecedent;' ';' \
+    'Enregistrerleniveausous2Click : chemin refusé gardé'
+mutant editor/Unit1.cpp '"Niveau enregistré avec succés sous : \n"' \
+    '"Niveau enregistré avec succès sous : \n"' 'Enregistrerleniveausous2Click : texte du succès'
+mutant editor/Unit1.cpp 'surface.setBrushColor(ROUGE);' ';' 'background1Click : pinceau non rouge'
+mutant editor/Unit1.cpp 'OuvrirBMP.FileName = fondPrecedent;' ';' \
+    'background1Click : fond illisible retenu'
+mutant editor/Unit1.cpp 'surface.FloodFill(1, 1, ROUGE);' ';' 'effacementClick : pas de remplissage'
+mutant editor/Unit1.cpp 'ui->DureeMission->setText(IntToStr(dureeAvantSaisie));' ';' \
+    'DureeMissionExit : champ vidé non rétabli'
+mutant editor/Unit1.cpp 'ui->tempsT->setMaxValue(StrToInt(ui->DureeMission->text()));' ';' \
+    'DureeMissionExit : borne de T inchangée'
+mutant editor/Unit1.cpp '{ tempsAvantSaisie = ui->tempsT->Value(); }' '{}' \
+    'tempsTEnter : T à l'"'"'entrée oublié'
+mutant editor/Unit1.cpp 'if (ui->tempsT->Value() != tempsAvantSaisie) {' \
+    'if (ui->tempsT->Value() == tempsAvantSaisie) {' 'tempsTChange : effacement inversé'
+mutant editor/Unit1.cpp 'ui->tempsT->Value() < 0 ||' 'ui->tempsT->Value() < -1 ||' \
+    'tempsTExit : -1 accepté'
+mutant editor/Unit1.cpp 'ui->tempsT->Value() < 0 ||' 'ui->tempsT->Value() <= 0 ||' \
+    'tempsTExit : 0 refusé'
+mutant editor/Unit1.cpp '|| ui->tempsT->Value() > ui->tempsT->MaxValue()' \
+    '|| ui->tempsT->Value() >= ui->tempsT->MaxValue()' 'tempsTExit : T égal à la durée refusé'
+mutant editor/Unit1.cpp 'niveau.nom = *nomAnsi;' ';' 'NomNiveauClick : nom du niveau inchangé'
+mutant editor/Unit1.cpp '|| contientCaractereDeControle(*nomAnsi)' '' \
+    'NomNiveauClick : nom à tabulation accepté'
+mutant editor/Unit1.cpp 'IntToStr(niveau.profondeur)));' 'QString()));' \
+    'changerlaprofondeur1Click : valeur proposée vide'
+mutant editor/Unit1.cpp '        DureeMissionExit();' ';' \
+    'appliquerSaisieEnCours : durée en cours ignorée'
+mutant editor/Unit1.cpp '        tempsTExit();' ';' 'appliquerSaisieEnCours : T en cours ignoré'
+
+# The grid and its canvas
+mutant editor/TDrawGrid.cpp 'std::clamp(surSurface.x() / PAS,' \
+    'std::clamp(surSurface.x() / TAILLE_CELLULE,' 'grille : colonne sans le trait'
+mutant editor/TDrawGrid.cpp 'std::clamp(surSurface.y() / PAS,' 'std::clamp(surSurface.x() / PAS,' \
+    'grille : ligne tirée de x'
+mutant editor/TDrawGrid.cpp 'position - contentsRect().topLeft();' 'position;' \
+    'grille : bordure oubliée dans la sélection'
+mutant editor/TDrawGrid.cpp 'i * PAS + TAILLE_CELLULE;' 'i * PAS + TAILLE_CELLULE - 1;' \
+    'grille : traits décalés d'"'"'un pixel'
+mutant editor/TCanvas.cpp 'while (gauche > 0 &&' 'while (gauche > 1 &&' \
+    'remplissage : colonne 0 oubliée'
+mutant editor/TCanvas.cpp 'while (droite + 1 < largeur &&' 'while (droite + 2 < largeur &&' \
+    'remplissage : dernière colonne oubliée'
+mutant editor/TCanvas.cpp '{py - 1, py + 1}' '{py + 1}' 'remplissage : voisines du haut oubliées'
+mutant editor/TCanvas.cpp '!= (bordure & RGB_MASK)' '!= (pinceau_ & RGB_MASK)' \
+    'remplissage : bordure prise au pinceau'
+
+# The file and directory lists
+mutant editor/TFileListBox.cpp 'return m == masque_.size();' 'return true;' \
+    'liste : masque accepte tout'
+mutant editor/TFileListBox.cpp "c >= u'A' && c <= u'Z' ? c | 0x20 : c" 'c' \
+    'liste : masque sensible à la casse'
+mutant editor/TFileListBox.cpp ': QDir(dossier_).filePath(nom);' ': nom;' \
+    'liste : FileName sans le dossier'
+mutant editor/TDirectoryListBox.cpp 'return a.cle < b.cle;' 'return a.cle > b.cle;' \
+    'dossiers : tri inversé'
+mutant editor/TDirectoryListBox.cpp "c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c" \
+    'c' 'dossiers : tri sensible à la casse'
+mutant editor/TDirectoryListBox.cpp "type == DT_DIR && entree->d_name[0] != '.'" 'type == DT_DIR' \
+    'dossiers : dossiers cachés montrés'
+mutant editor/TDirectoryListBox.cpp 'type == DT_REG && fichiers != nullptr' \
+    'type != DT_DIR && fichiers != nullptr' 'dossiers : fichiers non réguliers listés'
+
+# Pictures, focus, conversions, boxes
+mutant editor/images.cpp '&etat) != 0 || !S_ISREG(etat.st_mode)) {' '&etat) != 0) {' \
+    'images : fichier non régulier ouvert'
+mutant editor/images.cpp 'choisie < 0 || ecart < ecartChoisi' 'choisie < 0 || ecart <= ecartChoisi' \
+    'icône : le dernier des égaux choisi'
+mutant editor/images.cpp 'std::abs((cote == 0 ? COTE_MAX_ICO : cote) - COTE_ICONE)' \
+    '((cote == 0 ? COTE_MAX_ICO : cote) - COTE_ICONE)' 'icône : écart sans valeur absolue'
+mutant editor/images.cpp 'largeur <= COTE_MAX_ICO &&' 'largeur < COTE_MAX_ICO &&' \
+    'icône : largeur 256 refusée'
+mutant editor/images.cpp 'return fichier.size() <' 'return fichier.size() <=' \
+    'bitmap : fichier exact jugé tronqué'
+# Equivalent: the picture is drawn at the grid's corner and the surface clips what lies beyond.
+mutant editor/images.cpp 'image.copy(QRect(QPoint(0, 0), visible_).intersected(image.rect()))' \
+    'image' 'bitmap : image gardée entière'
+mutant editor/EntreeSortie.cpp 'raison != Qt::PopupFocusReason' 'raison != Qt::TabFocusReason' \
+    'focus : Popup remplacé par Tab'
+mutant editor/EntreeSortie.cpp 'QEvent::FocusIn && !entre_' 'QEvent::FocusIn' \
+    'focus : Enter répété'
+mutant editor/conversions.cpp 'mid(signe ? 1 : 0)' 'mid(0)' 'StrToInt : signe refusé'
+mutant editor/conversions.cpp '0x2018, 0x2019' '0x2019, 0x2018' 'Windows-1252 : guillemets simples inversés'
+mutant editor/conversions.cpp 'code >= 0xA0 && code <= 0xFF' 'code > 0xA0 && code <= 0xFF' \
+    'Windows-1252 : espace insécable refusé'
+mutant editor/Boites.cpp 'setTextFormat(Qt::PlainText)' 'setTextFormat(Qt::AutoText)' \
+    'boîtes : texte interprété'
+mutant editor/Boites.cpp 'return confirme ? texte : defaut;' 'return texte;' \
+    'InputBox : Annuler rend le texte tapé'
+
+# The help window
+mutant help/Unit_aide.ui "<string>Aide sur l'Ombrelin pour Quorvane</string>" \
+    "<string>Aide sur l'Ombrelin</string>" 'aide : titre'
+mutant help/Unit_aide.cpp 'void TFaide::ButtonOKClick() { close(); }' \
+    'void TFaide::ButtonOKClick() {}' 'aide : OK ne ferme pas'
+mutant help/TLabelLignes.cpp 'QStringLiteral(" {2,}")' 'QStringLiteral(" +")' \
+    'aide : coupure à chaque espace'
+mutant help/TLabelLignes.cpp "lignes.join(QLatin1Char('\\n'))" "lignes.join(QLatin1Char(' '))" \
+    'aide : lignes rejointes par une espace'
+
+installer_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_TESTS[@]}"
+installer_locale_fr
+
+travail=$(mktemp -d -t ombrelin-mutations-XXXXXX)
+trap 'rm -rf "$travail"' EXIT
+sources="$travail/sources"
+construction="$travail/build"
+journal="$travail/journal"
+mkdir "$sources"
+(cd "$racine" && git ls-files -z | xargs -0 cp --parents -t "$sources")
+
+construire_copie() { cmake --build "$construction" -j2 >"$journal" 2>&1; }
+lancer_suite() {
+    ctest --test-dir "$construction" --stop-on-failure --timeout 60 -E paquet >"$journal" 2>&1
+}
+
+echo "Construction de la copie dans $travail ..."
+if ! cmake -S "$sources" -B "$construction" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DOMBRELIN_SANITIZE=OFF -DOMBRELIN_BENCH=OFF >"$journal" 2>&1 || ! construire_copie; then
+    cat "$journal"
+    echo "La copie sans mutant ne se construit pas." >&2
+    exit 1
+fi
+# A suite that fails without any mutant would count every mutant as killed.
+lancer_suite || { cat "$journal"; echo "La suite échoue sans mutant." >&2; exit 1; }
+
+tues=0
+appliques=0
+inapplicables=0
+survivants=()
+for i in "${!libelles[@]}"; do
+    libelle=${libelles[i]}
+    [[ $libelle == *"$filtre"* ]] || continue
+    fichier="$sources/${fichiers[i]}"
+    cherche=${cherches[i]}
+    # Read whole, trailing newlines included, so that the restored file is byte for byte the same.
+    original=$(cat "$fichier" && printf x)
+    original=${original%x}
+    apres=${original#*"$cherche"}
+    if [[ $original != *"$cherche"* || $apres == *"$cherche"* ]]; then
+        echo "inapplicable  ${fichiers[i]} : $libelle"
+        inapplicables=$((inapplicables + 1))
+        continue
+    fi
+    printf '%s' "${original/"$cherche"/"${remplacements[i]}"}" >"$fichier"
+    appliques=$((appliques + 1))
+    if ! construire_copie; then
+        verdict="tué (ne compile pas)"
+    elif ! lancer_suite; then
+        # The first test that failed, as ctest reports it ("***Failed", "***Timeout"...).
+        echouee=$(sed -n 's/^.*Test *#[0-9]*: \([^ ]*\) .*\*\*\*.*$/\1/p;T;q' "$journal")
+        verdict="tué par ${echouee:-?}"
+    else
+        verdict=SURVIVANT
+    fi
+    # Rewritten, not copied back with its old date: the next build must compile it again.
+    printf '%s' "$original" >"$fichier"
+    if [ "$verdict" = SURVIVANT ]; then
+        survivants+=("${fichiers[i]} : $libelle")
+    else
+        tues=$((tues + 1))
+    fi
+    echo "$verdict  ${fichiers[i]} : $libelle"
+done
+
+echo
+echo "Survivants : ${#survivants[@]}"
+for survivant in "${survivants[@]}"; do
+    echo "  $survivant"
+done
+echo "$tues/$appliques mutants killed"
+echo "Inapplicables (texte absent ou présent plusieurs fois) : $inapplicables"
+echo "Durée : $((SECONDS / 60)) min $((SECONDS % 60)) s"

@@ -26,10 +26,11 @@ void BoitesQt::ShowMessage(const QString& texte) { afficher(QMessageBox::Informa
 
 QString BoitesQt::InputBox(const QString& titre, const QString& invite, const QString& defaut)
 {
-    bool confirme = false;
-    const QString texte = QInputDialog::getText(QApplication::activeWindow(), titre, invite,
-                                                QLineEdit::Normal, defaut, &confirme);
-    return confirme ? texte : defaut;
+    QInputDialog boite(QApplication::activeWindow());
+    boite.setWindowTitle(titre);
+    boite.setLabelText(invite);
+    boite.setTextValue(defaut);
+    return lancer(boite) == QDialog::Accepted ? boite.textValue() : defaut;
 }
 
 std::optional<QString> BoitesQt::Execute(const TFileDialog& dialogue)
@@ -58,4 +59,4 @@ void BoitesQt::afficher(QMessageBox::Icon icone, const QString& texte)
     lancer(boite);
 }
 
-void BoitesQt::lancer(QMessageBox& boite) { boite.exec(); }
+int BoitesQt::lancer(QDialog& boite) { return boite.exec(); }

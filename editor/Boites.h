@@ -42,8 +42,9 @@ public:
     void afficherErreur(const QString& texte) override;
 
 protected:
-    // Shows a message box, ready in every other respect, until the user dismisses it.
-    virtual void lancer(QMessageBox& boite);
+    // Shows a message or input box, ready in every other respect, until the user closes it;
+    // returns how it was closed.
+    virtual int lancer(QDialog& boite);
 
 private:
     void afficher(QMessageBox::Icon icone, const QString& texte);

@@ -173,6 +173,8 @@ mutant editor/TDirectoryListBox.cpp 'type == DT_REG && fichiers != nullptr' \
     'type != DT_DIR && fichiers != nullptr' 'dossiers : fichiers non réguliers listés'
 
 # Pictures, focus, conversions, boxes
+# Equivalent as far as a test can see: the check on the open file refuses it all the same; only
+# the opening itself, which never blocks (O_NONBLOCK), is what the first check spares a device.
 mutant editor/images.cpp '&etat) != 0 || !S_ISREG(etat.st_mode)) {' '&etat) != 0) {' \
     'images : fichier non régulier ouvert'
 mutant editor/images.cpp 'choisie < 0 || ecart < ecartChoisi' 'choisie < 0 || ecart <= ecartChoisi' \
@@ -196,7 +198,7 @@ mutant editor/conversions.cpp 'code >= 0xA0 && code <= 0xFF' 'code > 0xA0 && cod
     'Windows-1252 : espace insécable refusé'
 mutant editor/Boites.cpp 'setTextFormat(Qt::PlainText)' 'setTextFormat(Qt::AutoText)' \
     'boîtes : texte interprété'
-mutant editor/Boites.cpp 'return confirme ? texte : defaut;' 'return texte;' \
+mutant editor/Boites.cpp 'QDialog::Accepted ? boite.textValue() : defaut;' 'boite.textValue();' \
     'InputBox : Annuler rend le texte tapé'
 
 # The help window

@@ -10,6 +10,7 @@
 #include "Unit1.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -22,22 +23,15 @@ const QRgb ROUGE = qRgb(255, 0, 0);
 const QRgb VERT = qRgb(0, 160, 0);
 const QRgb BLEU = qRgb(0, 0, 200);
 
-// The real message boxes up to their modal loop; a script answers the input boxes and the file
-// dialogs, in order (ANNULER, or no answer left, cancels). Each box is logged as "message: …",
-// "erreur: …", "saisie: titre|invite|défaut" or "dialogue: filtre".
+// The real message and input boxes up to their modal loop, where a script answers them, as it
+// answers the file dialogs, in order (ANNULER, or no answer left, cancels). Each box is logged as
+// "message: …", "erreur: …", "saisie: titre|invite|défaut" or "dialogue: filtre".
 class BoitesScriptees : public BoitesQt {
 public:
     inline static const QString ANNULER; // null, unlike ""
     std::deque<QString> reponses;
     QStringList journal;
     std::vector<QDialog*> modales;
-
-    QString InputBox(const QString& titre, const QString& invite, const QString& defaut) override
-    {
-        journal << "saisie: " + titre + '|' + invite + '|' + defaut;
-        const QString reponse = prendre();
-        return reponse.isNull() ? defaut : reponse;
-    }
 
     std::optional<QString> Execute(const TFileDialog& dialogue) override
     {
@@ -55,13 +49,22 @@ public:
     int compte(const QString& sorte) const { return int(journal.filter(sorte + ": ").size()); }
 
 protected:
-    void lancer(QMessageBox& boite) override
+    int lancer(QDialog& boite) override
     {
-        if (boite.textFormat() != Qt::PlainText) {
-            qFatal("a box would read names as markup: %s", qPrintable(boite.text()));
+        if (auto* saisie = qobject_cast<QInputDialog*>(&boite)) {
+            journal << "saisie: " + saisie->windowTitle() + '|' + saisie->labelText() + '|' +
+                           saisie->textValue();
+            const QString reponse = prendre();
+            saisie->setTextValue(reponse.isNull() ? "tapé puis annulé" : reponse);
+            return reponse.isNull() ? QDialog::Rejected : QDialog::Accepted;
         }
-        journal << (boite.icon() == QMessageBox::Critical ? "erreur: " : "message: ") +
-                       boite.text();
+        auto& message = static_cast<QMessageBox&>(boite);
+        if (message.textFormat() != Qt::PlainText) {
+            qFatal("a box would read names as markup: %s", qPrintable(message.text()));
+        }
+        journal << (message.icon() == QMessageBox::Critical ? "erreur: " : "message: ") +
+                       message.text();
+        return QMessageBox::Ok;
     }
 
 private:

@@ -119,6 +119,9 @@ private slots:
         QCOMPARE(f->boites.journal.mid(1),
                  (QStringList{TARDIF, TARDIF, DIALOGUE, CONFIRMATION + f->chemin("champ.txt")}));
         QVERIFY(Fenetre::lire("champ.txt").startsWith("Niveau_1\r\n11\r\n2\r\n"));
+        f->taper("tempsT", "-1"); // T too: back to its value on entry, the new bound 11
+        ctrlS();
+        QCOMPARE(f->widget<TCSpinEdit>("tempsT")->text(), "11");
     }
 };
 

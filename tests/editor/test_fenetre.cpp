@@ -152,7 +152,8 @@ private slots:
         for (const char* texte : {"", "-", "+", " 1", "1 ", "1.5", "0x10", "2147483648", "١٢"}) {
             QVERIFY_THROWS_EXCEPTION(EConvertError, StrToInt(QString::fromUtf8(texte)));
         }
-        QCOMPARE(versAnsi("€ Œuvre – ÿ été"), std::string("\x80 \x8Cuvre \x96 \xFF \xE9t\xE9"));
+        QCOMPARE(versAnsi("€ Œuvre – ÿ été ‘\u00A0"),
+                 std::string("\x80 \x8Cuvre \x96 \xFF \xE9t\xE9 \x91\xA0"));
         for (const char* texte : {"ā", "\xC2\x81", "😀", "日本"}) {
             QCOMPARE(versAnsi(QString::fromUtf8(texte)), std::nullopt);
         }

@@ -20,22 +20,30 @@ QImage bandes(QRgb couleur, int cote)
     return image;
 }
 
-// An icon file whose `nombre` directory entries all point at one blue PNG of cote × cote pixels.
-QByteArray icoPng(int nombre, int cote)
+// An icon file of `nombre` directory entries that point in turn at plain PNGs of the sides and
+// colours given.
+QByteArray icoPng(int nombre, const std::vector<std::pair<int, QRgb>>& images)
 {
-    QByteArray png;
-    QBuffer tampon(&png);
-    tampon.open(QIODevice::WriteOnly);
-    bandes(BLEU, 10).scaled(cote, cote).save(&tampon, "png"); // its first band: plain blue
     QByteArray ico;
+    QByteArray pngs;
     QDataStream flux(&ico, QIODevice::WriteOnly);
     flux.setByteOrder(QDataStream::LittleEndian);
     flux << quint16(0) << quint16(1) << quint16(nombre);
-    for (int i = 0; i < nombre; ++i) {
-        flux << quint32(cote % 256 * 0x101) << quint16(1) << quint16(32) << quint32(png.size())
-             << quint32(6 + 16 * nombre);
+    std::vector<quint32> debuts;
+    for (const auto& [cote, couleur] : images) {
+        debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
+        QBuffer tampon;
+        tampon.open(QIODevice::WriteOnly);
+        bandes(couleur, 10).scaled(cote, cote).save(&tampon, "png"); // its first band: plain
+        pngs += tampon.data();
     }
-    return ico + png;
+    debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
+    for (int i = 0; i < nombre; ++i) {
+        const std::size_t n = std::size_t(i) % images.size();
+        flux << quint32(images[n].first % 256 * 0x101) << quint16(1) << quint16(32)
+             << debuts[n + 1] - debuts[n] << debuts[n];
+    }
+    return ico + pngs;
 }
 
 } // namespace
@@ -63,29 +71,35 @@ private slots:
 
     void placeDansLaCelluleCliqueeAuTempsT()
     {
-        Fenetre::ecrire("boss.ico", icoPng(65535, 256)); // one image decoded, not 65,535
+        Fenetre::ecrire("boss.ico", icoPng(65535, {{256, BLEU}})); // one image decoded, not 65,535
+        Fenetre::ecrire("paire.ico", icoPng(2, {{16, VERT}, {32, BLEU}}));  // the 32 × 32 one
+        Fenetre::ecrire("egales.ico", icoPng(2, {{32, BLEU}, {32, VERT}})); // the first
+        f->relister();
         f->taper("tempsT", "7");
         const struct {
             const char* icone;
             int colonne, ligne;
             float x, y;
-        } cas[] = {{"tank", 0, 0, -5, 5},
-                   {"tank", 10, 0, 5, 5},
-                   {"tank", 5, 5, 0, 0},
-                   {"tank", 0, 10, -5, -5},
-                   {"boss", 0, 10, -5, -5}}; // the later icon on top
-        for (int i = 0; i < 5; ++i) {
+            QRgb couleur;
+        } cas[] = {{"tank", 0, 0, -5, 5, VERT},   {"tank", 10, 0, 5, 5, VERT},
+                   {"tank", 5, 5, 0, 0, VERT},    {"tank", 0, 10, -5, -5, VERT},
+                   {"boss", 0, 10, -5, -5, BLEU}, // the later icon on top
+                   {"paire", 1, 1, -4, 4, BLEU},  {"egales", 2, 2, -3, 3, BLEU}};
+        for (int i = 0; i < 7; ++i) {
             f->choisirIcone(cas[i].icone + QString(".ico"));
             f->cliquerCellule(cas[i].colonne, cas[i].ligne,
                               i % 2 ? Qt::RightButton : Qt::LeftButton);
             const Ennemi& ennemi = niveau.ennemis[i];
             QVERIFY(ennemi.x == cas[i].x && ennemi.y == cas[i].y && ennemi.temps == 7);
             QCOMPARE(ennemi.type, std::string(cas[i].icone));
-            QVERIFY(f->uni(i < 4 ? VERT : BLEU, cas[i].colonne, cas[i].ligne));
+            QVERIFY(f->uni(cas[i].couleur, cas[i].colonne, cas[i].ligne));
         }
-        QCOMPARE(f->widget<QLabel>("labelNbEnn")->text(), "nombre total d'ennemis : 5/100");
-        QVERIFY2(f->uni(BLANC, 9, 0) && f->uni(BLANC, 1, 0), "only the clicked cells change");
         auto* grille = f->widget<TDrawGrid>("Grille");
+        const QPoint bordDeCellule = grille->contentsRect().topLeft() + QPoint(5 * 33 + 31, 31);
+        QTest::mouseClick(grille, Qt::LeftButton, {}, bordDeCellule); // still the cell (5, 0)
+        QVERIFY(niveau.ennemis[7].x == 0 && niveau.ennemis[7].y == 5);
+        QCOMPARE(f->widget<QLabel>("labelNbEnn")->text(), "nombre total d'ennemis : 8/100");
+        QVERIFY2(f->uni(BLANC, 9, 0) && f->uni(BLANC, 1, 0), "only the clicked cells change");
         const QPoint coin = grille->contentsRect().topLeft() + QPoint(10, 10);
         QCOMPARE(grille->grab().toImage().pixel(coin), VERT); // the screen shows the surface
     }
@@ -127,9 +141,17 @@ private slots:
         }
         QFile::link("tank.ico", "lien.ico");
         QFile::link("absent", "casse.ico");
-        QDir().mkdir("dossier.ico");
+        for (const char* dossier : {"dossier.ico", "b", "A", ".cache"}) {
+            QDir().mkdir(dossier);
+        }
         QCOMPARE(mkfifo("fifo.ico", 0600), 0);
         f->relister();
+        auto* dossiers = f->widget<TDirectoryListBox>("dossiers");
+        QStringList sousDossiers; // below the folder listed, but the hidden ones
+        for (int i = dossiers->currentRow() + 1; i < dossiers->count(); ++i) {
+            sousDossiers << dossiers->item(i)->text().trimmed();
+        }
+        QCOMPARE(sousDossiers, (QStringList{"A", "b", "dossier.ico"}));
         const QStringList attendus = {".boss.ico", ".ico",     "BOSS.ICO",
                                       "boss.ico",  "lien.ico", "tank.ico"};
         QCOMPARE(f->listees(), attendus);
@@ -143,7 +165,7 @@ private slots:
     {
         Fenetre::ecrire("corrompue.ico", "\x00\x00\x01\x00 pas une icone");
         Fenetre::ecrire("vide.ico", {});
-        Fenetre::ecrire("geante.ico", icoPng(1, 300)); // more than an icon may hold
+        Fenetre::ecrire("geante.ico", icoPng(1, {{300, BLEU}})); // more than an icon may hold
         const QStringList changees = {"absente.ico", "fifo.ico", "zero.ico"};
         for (const QString& nom : changees) {
             Fenetre::creerIcone(nom, VERT);
@@ -233,6 +255,7 @@ private slots:
         effacer();
         effacer();
         QCOMPARE(f->boites.compte("erreur"), 8);
+        QVERIFY(f->uni(ROUGE)); // the fill, with the brush a background turned red
     }
 
     void leRemplissageSArreteAuRouge()

@@ -73,6 +73,13 @@ Niveau_1^M$
 1^I0.00^Idrone^I5.00^I5.00^I$1^M$")
 }
 
+# The folder is listed once the window has painted: wait for ink on the first entry.
+liste_remplie() {
+    import -window root ecran.png
+    [ "$(convert ecran.png -crop "60x8+$((X + 36))+$((grille - 35 + 124))" \
+        -format '%[fx:minima.intensity < 0.5]' info:)" = 1 ]
+}
+attendre "la liste des icônes" liste_remplie
 cliquer 96 128 # boss.ico
 cliquer_cellule 0 10
 cliquer 96 141 # drone.ico

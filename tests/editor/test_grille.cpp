@@ -141,17 +141,18 @@ private slots:
         }
         QFile::link("tank.ico", "lien.ico");
         QFile::link("absent", "casse.ico");
-        for (const char* dossier : {"dossier.ico", "b", "A", ".cache"}) {
+        for (const char* dossier : {"dossier.ico", "B", "a", ".cache"}) {
             QDir().mkdir(dossier);
         }
         QCOMPARE(mkfifo("fifo.ico", 0600), 0);
+        Fenetre::ecrire("notes.txt", {});
         f->relister();
         auto* dossiers = f->widget<TDirectoryListBox>("dossiers");
         QStringList sousDossiers; // below the folder listed, but the hidden ones
         for (int i = dossiers->currentRow() + 1; i < dossiers->count(); ++i) {
             sousDossiers << dossiers->item(i)->text().trimmed();
         }
-        QCOMPARE(sousDossiers, (QStringList{"A", "b", "dossier.ico"}));
+        QCOMPARE(sousDossiers, (QStringList{"a", "B", "dossier.ico"}));
         const QStringList attendus = {".boss.ico", ".ico",     "BOSS.ICO",
                                       "boss.ico",  "lien.ico", "tank.ico"};
         QCOMPARE(f->listees(), attendus);

@@ -69,8 +69,8 @@ private:
     TFileDialog OuvrirBMP;
     TFaide* Faide = nullptr; // owned by the window, made on first use
 
-    EntreeSortie* saisieDuree; // owned by DureeMission
-    EntreeSortie* saisieTemps; // owned by tempsT
+    EntreeSortie* saisieDuree = nullptr; // owned by DureeMission
+    EntreeSortie* saisieTemps = nullptr; // owned by tempsT
     TBitmap imageFond;
     bool fondCharge = false;
     bool dossierListe = false;

@@ -37,7 +37,7 @@ std::optional<std::string> versAnsi(const QString& texte)
             continue;
         }
         const auto trouve = std::find(plage80.begin(), plage80.end(), code);
-        if (code == 0 || trouve == plage80.end()) {
+        if (trouve == plage80.end()) {
             return std::nullopt;
         }
         octets += static_cast<char>(0x80 + (trouve - plage80.begin()));

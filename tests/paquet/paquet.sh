@@ -23,8 +23,8 @@ for fichier in "${attendus[@]}"; do
     grep -qxF "./usr/$fichier" <<<"$contenu" || echec "absent du paquet : /usr/$fichier"
 done
 dependances=$(dpkg-deb -f "$paquet" Depends)
-for bibliotheque in libqt6core6 libqt6gui6 libqt6widgets6; do
-    grep -qF "$bibliotheque" <<<"$dependances" || echec "$bibliotheque manque dans : $dependances"
+for requis in libqt6core6 libqt6gui6 libqt6widgets6 qt6-translations-l10n; do
+    grep -qF "$requis" <<<"$dependances" || echec "$requis manque dans : $dependances"
 done
 
 dpkg-deb -x "$paquet" "$travail/racine"

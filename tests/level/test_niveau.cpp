@@ -156,42 +156,6 @@ TEST_F(Niveau, TypeIsTheNameBeforeTheFirstIcoElseTheWholeNameUpTo254Bytes)
     }
 }
 
-// Each placement appends, even on a cell already taken.
-TEST_F(Niveau, PlacesAtTheCellWithYGrowingUpwards)
-{
-    const struct {
-        int colonne, ligne;
-        float x, y;
-    } cas[] = {{0, 0, -5, 5}, {10, 0, 5, 5},   {5, 5, 0, 0},
-               {5, 5, 0, 0},  {0, 10, -5, -5}, {10, 10, 5, -5}};
-    s_niveau niveau;
-    for (int i = 0; i < 6; ++i) {
-        ASSERT_EQ(placerEnnemi(niveau, cas[i].colonne, cas[i].ligne, i, "boss.ico"),
-                  Placement::Place);
-        const Ennemi& e = niveau.ennemis[i];
-        EXPECT_EQ(std::tie(e.x, e.y, e.temps, e.type),
-                  std::make_tuple(cas[i].x, cas[i].y, float(i), std::string("boss")))
-            << i;
-    }
-    EXPECT_EQ(texteCompteur(niveau), "nombre total d'ennemis : 6/100");
-}
-
-TEST_F(Niveau, RefusedPlacementsChangeNothingAndTheHundredFirstIsRefused)
-{
-    s_niveau niveau;
-    EXPECT_EQ(placerEnnemi(niveau, 0, 0, 1, "ta\tnk.ico"), Placement::NomInvalide);
-    EXPECT_EQ(placerEnnemi(niveau, 0, 0, 1, "li\ngne.ico"), Placement::NomInvalide);
-    fs::create_directory("ennemi.tmp");
-    EXPECT_EQ(placerEnnemi(niveau, 0, 0, 1, "tank.ico"), Placement::CopieImpossible);
-    EXPECT_EQ(niveau.nbEnnemis, 0);
-    fs::remove("ennemi.tmp");
-    for (int i = 0; i < 100; ++i) {
-        ASSERT_EQ(placerEnnemi(niveau, 0, 0, i, "tank.ico"), Placement::Place) << i;
-    }
-    EXPECT_EQ(placerEnnemi(niveau, 0, 0, 1, "boss.ico"), Placement::NiveauPlein);
-    EXPECT_EQ(niveau.nbEnnemis, 100);
-}
-
 TEST(CaractereDeControle, IsAnyByteBelowSpace)
 {
     const std::pair<const char*, bool> cas[] = {{"a\tb", true},

@@ -132,6 +132,10 @@ private slots:
         f->widget<TDirectoryListBox>("dossiers")->setDirectory(f->chemin("vide"));
         QVERIFY(f->listees().isEmpty());
         QCOMPARE(f->widget<QLabel>("Icone")->pixmap().toImage().pixel(9, 9), VERT);
+        Fenetre::creerIcone("vide/loin.ico", BLEU); // an icon away from the current folder
+        f->widget<TDirectoryListBox>("dossiers")->setDirectory(f->chemin("vide"));
+        f->choisirIcone("loin.ico");
+        QCOMPARE(f->widget<QLabel>("Icone")->pixmap().toImage().pixel(9, 9), BLEU);
     }
 
     void listeLesFichiersIcoDuDossier()

@@ -3,7 +3,7 @@
 # a copy of the sources, rebuilds, runs the suite and prints the mutants that no test noticed.
 #
 # Usage : outils/mutations.sh [FILTRE]
-#   FILTRE  runs only the mutants whose label contains this text (e.g. "tempsT").
+#   FILTRE  runs only the mutants whose "file : label" contains this text (e.g. "tempsT", "level/").
 # The copy holds the files git tracks (git ls-files), as they are in the work tree the script is
 # run from, uncommitted edits included. One plain build (RelWithDebInfo, no sanitizer, no
 # benchmarks) is made once, then rebuilt incrementally: 10 to 30 s per mutant on two cores,
@@ -244,7 +244,7 @@ inapplicables=0
 survivants=()
 for i in "${!libelles[@]}"; do
     libelle=${libelles[i]}
-    [[ $libelle == *"$filtre"* ]] || continue
+    [[ "${fichiers[i]} : $libelle" == *"$filtre"* ]] || continue
     fichier="$sources/${fichiers[i]}"
     cherche=${cherches[i]}
     # Read whole, trailing newlines included, so that the restored file is byte for byte the same.

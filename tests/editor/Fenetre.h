@@ -10,18 +10,58 @@
 #include "Unit1.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <deque>
+#include <sys/stat.h>
 
 const QRgb BLANC = qRgb(255, 255, 255);
 const QRgb ROUGE = qRgb(255, 0, 0);
 const QRgb VERT = qRgb(0, 160, 0);
 const QRgb BLEU = qRgb(0, 0, 200);
+
+// A picture of vertical bands, so that any shift or loss shows.
+inline QImage bandes(QRgb couleur, int cote)
+{
+    QImage image(cote, cote, QImage::Format_RGB32);
+    image.fill(couleur);
+    QPainter peintre(&image);
+    for (int x = 10; x < cote; x += 20) {
+        peintre.fillRect(x, 0, 10, cote, QColor(200, 200, 120));
+    }
+    return image;
+}
+
+// An icon file of `nombre` directory entries that point in turn at PNGs of the sides and colours
+// given, plain over the part a grid cell shows.
+inline QByteArray icoPng(int nombre, const std::vector<std::pair<int, QRgb>>& images)
+{
+    QByteArray ico;
+    QByteArray pngs;
+    QDataStream flux(&ico, QIODevice::WriteOnly);
+    flux.setByteOrder(QDataStream::LittleEndian);
+    flux << quint16(0) << quint16(1) << quint16(nombre);
+    std::vector<quint32> debuts;
+    for (const auto& [cote, couleur] : images) {
+        debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
+        QBuffer tampon;
+        tampon.open(QIODevice::WriteOnly);
+        bandes(couleur, 10).scaled(cote, cote).save(&tampon, "png");
+        pngs += tampon.data();
+    }
+    debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
+    for (int i = 0; i < nombre; ++i) {
+        const std::size_t n = std::size_t(i) % images.size();
+        flux << quint32(images[n].first % 256 * 0x101) << quint16(1) << quint16(32)
+             << debuts[n + 1] - debuts[n] << debuts[n];
+    }
+    return ico + pngs;
+}
 
 // The real message and input boxes up to their modal loop, where a script answers them, as it
 // answers the file dialogs, in order (ANNULER, or no answer left, cancels). Each box is logged as
@@ -29,24 +69,22 @@ const QRgb BLEU = qRgb(0, 0, 200);
 class BoitesScriptees : public BoitesQt {
 public:
     inline static const QString ANNULER; // null, unlike ""
-    std::deque<QString> reponses;
+    QStringList reponses;
     QStringList journal;
-    std::vector<QDialog*> modales;
+    QDialog* modale = nullptr;
 
     std::optional<QString> Execute(const TFileDialog& dialogue) override
     {
         journal << "dialogue: " + dialogue.filtreQt();
         const QString reponse = prendre();
-        return reponse.isNull() ? std::nullopt : std::optional<QString>(reponse);
+        return reponse.isNull() ? std::nullopt : std::optional(reponse);
     }
 
     void ShowModal(QDialog& fenetre) override
     {
-        modales.push_back(&fenetre);
+        modale = &fenetre;
         fenetre.show(); // the test closes it as a user would
     }
-
-    int compte(const QString& sorte) const { return int(journal.filter(sorte + ": ").size()); }
 
 protected:
     int lancer(QDialog& boite) override
@@ -68,37 +106,17 @@ protected:
     }
 
 private:
-    QString prendre()
-    {
-        const QString reponse = reponses.empty() ? ANNULER : reponses.front();
-        if (!reponses.empty()) {
-            reponses.pop_front();
-        }
-        return reponse;
-    }
+    QString prendre() { return reponses.isEmpty() ? ANNULER : reponses.takeFirst(); }
 };
 
-// Each GUI test starts from the main window opened in a fresh current directory that holds a
-// green tank.ico and a blue boss.ico.
-class Fenetre {
-public:
-    Fenetre() : precedent_(QDir::currentPath())
-    {
-        QDir::setCurrent(dossier_.path());
-        creerIcone("tank.ico", VERT);
-        creerIcone("boss.ico", BLEU);
-        form = std::make_unique<TForm1>(boites);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(listees().size(), 2); // listed once the window has painted
-    }
+// Each test starts from the main window opened in a fresh current directory that holds a green
+// tank.ico and a blue boss.ico, and drives it with real mouse, focus and key events.
+class Fenetre : public QObject {
+    Q_OBJECT
 
-    ~Fenetre()
-    {
-        form.reset();
-        QDir::setCurrent(precedent_);
-    }
+protected:
+    BoitesScriptees boites;
+    std::unique_ptr<TForm1> form;
 
     static void creerIcone(const QString& nom, QRgb couleur)
     {
@@ -120,12 +138,19 @@ public:
         return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : "<absent>";
     }
 
+    // Puts a FIFO where nom was, or a symbolic link to cible.
+    static void remplacer(const QString& nom, const QString& cible = {})
+    {
+        QFile::remove(nom);
+        QVERIFY(cible.isNull() ? mkfifo(qPrintable(nom), 0600) == 0 : QFile::link(cible, nom));
+    }
+
     template <class T = QWidget> T* widget(const char* nom) const
     {
         return form->findChild<T*>(nom);
     }
     void declencher(const char* action) const { widget<QAction>(action)->trigger(); }
-    QString chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
+    QString chemin(const QString& nom) const { return QDir(dossier_->path()).filePath(nom); }
     // Lists the current directory again, as a double click in the directory list does.
     void relister() const { widget<TDirectoryListBox>("dossiers")->setDirectory(chemin("")); }
 
@@ -155,11 +180,21 @@ public:
         QTest::keyClicks(widget(champ), texte.isEmpty() ? "\b" : texte);
     }
 
-    void cliquerCellule(int colonne, int ligne, Qt::MouseButton bouton = Qt::LeftButton) const
+    // The same, then Tab leaves the field.
+    void saisir(const char* champ, const QString& texte) const
+    {
+        taper(champ, texte);
+        QTest::keyClick(widget(champ), Qt::Key_Tab);
+    }
+
+    // At a cell's centre; or at offset from its top-left corner.
+    void cliquerCellule(int colonne, int ligne, Qt::MouseButton bouton = Qt::LeftButton,
+                        QPoint decalage = {16, 16}) const
     {
         auto* grille = widget<TDrawGrid>("Grille");
-        const QPoint centre(colonne * 33 + 16, ligne * 33 + 16);
-        QTest::mouseClick(grille, bouton, {}, grille->contentsRect().topLeft() + centre);
+        QTest::mouseClick(grille, bouton, {},
+                          grille->contentsRect().topLeft() + QPoint(colonne, ligne) * 33 +
+                              decalage);
     }
 
     const QImage& surface() const { return widget<TDrawGrid>("Grille")->Canvas().image(); }
@@ -173,12 +208,30 @@ public:
         return surface().copy(zone) == attendu;
     }
 
-    BoitesScriptees boites;
-    std::unique_ptr<TForm1> form;
+private slots:
+    void init()
+    {
+        dossier_ = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(dossier_->path());
+        creerIcone("tank.ico", VERT);
+        creerIcone("boss.ico", BLEU);
+        boites = {};
+        form = std::make_unique<TForm1>(boites);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_COMPARE(listees().size(), 2); // listed once the window has painted
+    }
+
+    void cleanup()
+    {
+        form.reset();
+        QDir::setCurrent(QDir::rootPath());
+        dossier_.reset();
+    }
 
 private:
-    QString precedent_;
-    QTemporaryDir dossier_;
+    std::unique_ptr<QTemporaryDir> dossier_;
 };
 
 #endif

@@ -1,266 +1,185 @@
 #include "Fenetre.h"
+#include "erreurs.h"
+#include "images.h"
 
-#include <QBuffer>
-#include <QPainter>
 #include <QPushButton>
 
-#include <sys/stat.h>
-
-namespace {
-
-// A background of vertical bands, so that any shift or loss shows.
-QImage bandes(QRgb couleur, int cote)
-{
-    QImage image(cote, cote, QImage::Format_RGB32);
-    image.fill(couleur);
-    QPainter peintre(&image);
-    for (int x = 10; x < cote; x += 20) {
-        peintre.fillRect(x, 0, 10, cote, QColor(200, 200, 120));
-    }
-    return image;
-}
-
-// An icon file of `nombre` directory entries that point in turn at plain PNGs of the sides and
-// colours given.
-QByteArray icoPng(int nombre, const std::vector<std::pair<int, QRgb>>& images)
-{
-    QByteArray ico;
-    QByteArray pngs;
-    QDataStream flux(&ico, QIODevice::WriteOnly);
-    flux.setByteOrder(QDataStream::LittleEndian);
-    flux << quint16(0) << quint16(1) << quint16(nombre);
-    std::vector<quint32> debuts;
-    for (const auto& [cote, couleur] : images) {
-        debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
-        QBuffer tampon;
-        tampon.open(QIODevice::WriteOnly);
-        bandes(couleur, 10).scaled(cote, cote).save(&tampon, "png"); // its first band: plain
-        pngs += tampon.data();
-    }
-    debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
-    for (int i = 0; i < nombre; ++i) {
-        const std::size_t n = std::size_t(i) % images.size();
-        flux << quint32(images[n].first % 256 * 0x101) << quint16(1) << quint16(32)
-             << debuts[n + 1] - debuts[n] << debuts[n];
-    }
-    return ico + pngs;
-}
-
-} // namespace
-
 // Icon palette, placement grid, background picture and display clearing.
-class TestGrille : public QObject {
+class TestGrille : public Fenetre {
     Q_OBJECT
 
-    std::unique_ptr<Fenetre> f;
-
-    void effacer() const
-    {
-        QTest::mouseClick(f->widget<QPushButton>("effacement"), Qt::LeftButton);
-    }
-
-    void choisirFond(const QString& nom) const
-    {
-        f->boites.reponses = {nom.isNull() ? nom : f->chemin(nom)};
-        f->declencher("background1");
-    }
+    void effacer() const { QTest::mouseClick(widget<QPushButton>("effacement"), Qt::LeftButton); }
 
 private slots:
-    void init() { f = std::make_unique<Fenetre>(); }
-    void cleanup() { f.reset(); }
-
+    // An icon picked, then a cell clicked with either button: the enemy comes in at T where the
+    // cell lies, and the icon is drawn there, over any icon before.
     void placeDansLaCelluleCliqueeAuTempsT()
     {
-        Fenetre::ecrire("boss.ico", icoPng(65535, {{256, BLEU}})); // one image decoded, not 65,535
-        Fenetre::ecrire("paire.ico", icoPng(2, {{16, VERT}, {32, BLEU}}));  // the 32 × 32 one
-        Fenetre::ecrire("egales.ico", icoPng(2, {{32, BLEU}, {32, VERT}})); // the first
-        f->relister();
-        f->taper("tempsT", "7");
+        creerIcone("été.ico", VERT); // Windows-1252 accents reach the level as single bytes
+        relister();
+        taper("tempsT", "7");
         const struct {
             const char* icone;
             int colonne, ligne;
             float x, y;
             QRgb couleur;
-        } cas[] = {{"tank", 0, 0, -5, 5, VERT},   {"tank", 10, 0, 5, 5, VERT},
-                   {"tank", 5, 5, 0, 0, VERT},    {"tank", 0, 10, -5, -5, VERT},
-                   {"boss", 0, 10, -5, -5, BLEU}, // the later icon on top
-                   {"paire", 1, 1, -4, 4, BLEU},  {"egales", 2, 2, -3, 3, BLEU}};
-        for (int i = 0; i < 7; ++i) {
-            f->choisirIcone(cas[i].icone + QString(".ico"));
-            f->cliquerCellule(cas[i].colonne, cas[i].ligne,
-                              i % 2 ? Qt::RightButton : Qt::LeftButton);
+            std::string type;
+        } cas[] = {{"tank.ico", 0, 0, -5, 5, VERT, "tank"},
+                   {"tank.ico", 10, 0, 5, 5, VERT, "tank"},
+                   {"tank.ico", 5, 5, 0, 0, VERT, "tank"},
+                   {"boss.ico", 10, 10, 5, -5, BLEU, "boss"},
+                   {"été.ico", 10, 10, 5, -5, VERT, "\xE9t\xE9"}};
+        for (int i = 0; i < 5; ++i) {
+            choisirIcone(cas[i].icone);
+            cliquerCellule(cas[i].colonne, cas[i].ligne, i % 2 ? Qt::RightButton : Qt::LeftButton);
             const Ennemi& ennemi = niveau.ennemis[i];
             QVERIFY(ennemi.x == cas[i].x && ennemi.y == cas[i].y && ennemi.temps == 7);
-            QCOMPARE(ennemi.type, std::string(cas[i].icone));
-            QVERIFY(f->uni(cas[i].couleur, cas[i].colonne, cas[i].ligne));
+            QCOMPARE(ennemi.type, cas[i].type);
+            QVERIFY(uni(cas[i].couleur, cas[i].colonne, cas[i].ligne));
         }
-        auto* grille = f->widget<TDrawGrid>("Grille");
-        const QPoint bordDeCellule = grille->contentsRect().topLeft() + QPoint(5 * 33 + 31, 31);
-        QTest::mouseClick(grille, Qt::LeftButton, {}, bordDeCellule); // still the cell (5, 0)
-        QVERIFY(niveau.ennemis[7].x == 0 && niveau.ennemis[7].y == 5);
-        QCOMPARE(f->widget<QLabel>("labelNbEnn")->text(), "nombre total d'ennemis : 8/100");
-        QVERIFY2(f->uni(BLANC, 9, 0) && f->uni(BLANC, 1, 0), "only the clicked cells change");
+        cliquerCellule(5, 0, Qt::LeftButton, {31, 31}); // its last pixel is still the cell
+        QVERIFY(niveau.ennemis[5].x == 0 && niveau.ennemis[5].y == 5);
+        QCOMPARE(widget<QLabel>("labelNbEnn")->text(), "nombre total d'ennemis : 6/100");
+        QVERIFY2(uni(BLANC, 9, 0) && uni(BLANC, 0, 10), "only the clicked cells change");
+        auto* grille = widget<TDrawGrid>("Grille");
         const QPoint coin = grille->contentsRect().topLeft() + QPoint(10, 10);
         QCOMPARE(grille->grab().toImage().pixel(coin), VERT); // the screen shows the surface
     }
 
+    // Of an icon file, only its image nearest 32 × 32 is read, the first of equals; a file
+    // that is not a plain, readable icon of at most 256 × 256 is refused.
+    void uneIconeDonneSonImageLaPlusProcheDe32()
+    {
+        ecrire("grande.ico", icoPng(65535, {{256, BLEU}})); // one image decoded, not 65,535
+        ecrire("paire.ico", icoPng(2, {{16, VERT}, {32, BLEU}}));
+        ecrire("egales.ico", icoPng(2, {{32, BLEU}, {32, VERT}}));
+        ecrire("geante.ico", icoPng(1, {{300, BLEU}}));
+        ecrire("corrompue.ico", "\x00\x00\x01\x00 pas une icone");
+        ecrire("vide.ico", {});
+        remplacer("fifo.ico");
+        remplacer("zero.ico", "/dev/zero");
+        const std::pair<const char*, QRgb> cas[] = {
+            {"grande.ico", BLEU}, {"paire.ico", BLEU},  {"egales.ico", BLEU},
+            {"geante.ico", 0},    {"corrompue.ico", 0}, {"vide.ico", 0},
+            {"absente.ico", 0},   {"fifo.ico", 0},      {"zero.ico", 0}};
+        for (const auto& [nom, couleur] : cas) {
+            QRgb lue = 0;
+            try {
+                lue = chargerIcone(nom).pixel(1, 1);
+            } catch (const Exception& erreur) {
+                QVERIFY(erreur.Message().startsWith("Impossible de lire l'icône :\n" + QString(nom)));
+            }
+            QCOMPARE(lue, couleur);
+        }
+    }
+
     void rienNEstPlaceSansIconeChoisieNiAuDelaDeCent()
     {
-        auto* fichiers = f->widget<TFileListBox>("fichiers");
+        auto* fichiers = widget<TFileListBox>("fichiers");
         for (int i = 0; i < 2; ++i) { // tabbing into the list chooses nothing
-            f->cliquerCellule(2, 2);
-            QTest::keyClick(f->widget("Grille"), Qt::Key_Tab);
+            cliquerCellule(2, 2);
+            QTest::keyClick(widget("Grille"), Qt::Key_Tab);
         }
-        QVERIFY(QApplication::focusWidget() == fichiers && f->boites.journal.isEmpty());
-        QVERIFY(f->widget<QLabel>("Icone")->pixmap().isNull() && f->uni(BLANC));
+        QVERIFY(QApplication::focusWidget() == fichiers && boites.journal.isEmpty());
+        QVERIFY(widget<QLabel>("Icone")->pixmap().isNull() && uni(BLANC));
         QTest::keyClick(fichiers, Qt::Key_Space); // the list's own keys select
         QTest::keyClick(fichiers, Qt::Key_Down);
         niveau.nbEnnemis = NB_MAX_ENNEMIS - 1;
-        f->cliquerCellule(2, 2);
+        cliquerCellule(2, 2);
         QCOMPARE(niveau.ennemis[NB_MAX_ENNEMIS - 1].type, std::string("tank"));
-        auto* compteur = f->widget<QLabel>("labelNbEnn");
+        auto* compteur = widget<QLabel>("labelNbEnn");
         QCOMPARE(compteur->text(), "nombre total d'ennemis : 100/100");
         QVERIFY(compteur->sizeHint().width() <= compteur->width());
-        f->cliquerCellule(1, 1);
+        cliquerCellule(1, 1);
         fichiers->clearSelection(); // full: the message comes first, chosen icon or not
-        f->cliquerCellule(1, 1);
-        QCOMPARE(f->boites.journal, QStringList(2, "message: Trop d'ennemis tue l'ennemi !"));
-        QVERIFY(niveau.nbEnnemis == NB_MAX_ENNEMIS && f->uni(BLANC, 1, 1));
-
+        cliquerCellule(1, 1);
+        QCOMPARE(boites.journal, QStringList(2, "message: Trop d'ennemis tue l'ennemi !"));
+        QVERIFY(niveau.nbEnnemis == NB_MAX_ENNEMIS && uni(BLANC, 1, 1));
         // Another folder: no file chosen any more, the preview keeps the last icon.
         QDir().mkdir("vide");
-        f->widget<TDirectoryListBox>("dossiers")->setDirectory(f->chemin("vide"));
-        QVERIFY(f->listees().isEmpty());
-        QCOMPARE(f->widget<QLabel>("Icone")->pixmap().toImage().pixel(9, 9), VERT);
-        Fenetre::creerIcone("vide/loin.ico", BLEU); // an icon away from the current folder
-        f->widget<TDirectoryListBox>("dossiers")->setDirectory(f->chemin("vide"));
-        f->choisirIcone("loin.ico");
-        QCOMPARE(f->widget<QLabel>("Icone")->pixmap().toImage().pixel(9, 9), BLEU);
+        widget<TDirectoryListBox>("dossiers")->setDirectory(chemin("vide"));
+        QVERIFY(listees().isEmpty());
+        QCOMPARE(widget<QLabel>("Icone")->pixmap().toImage().pixel(9, 9), VERT);
+        creerIcone("vide/loin.ico", BLEU); // an icon away from the current folder
+        widget<TDirectoryListBox>("dossiers")->setDirectory(chemin("vide"));
+        choisirIcone("loin.ico");
+        QCOMPARE(widget<QLabel>("Icone")->pixmap().toImage().pixel(9, 9), BLEU);
     }
 
     void listeLesFichiersIcoDuDossier()
     {
         for (const char* nom : {"BOSS.ICO", ".ico", ".boss.ico"}) {
-            Fenetre::creerIcone(nom, BLEU);
+            creerIcone(nom, BLEU);
         }
         QFile::link("tank.ico", "lien.ico");
         QFile::link("absent", "casse.ico");
         for (const char* dossier : {"dossier.ico", "B", "a", ".cache"}) {
             QDir().mkdir(dossier);
         }
-        QCOMPARE(mkfifo("fifo.ico", 0600), 0);
-        Fenetre::ecrire("notes.txt", {});
-        f->relister();
-        auto* dossiers = f->widget<TDirectoryListBox>("dossiers");
+        remplacer("fifo.ico");
+        ecrire("notes.txt", {});
+        relister();
+        auto* dossiers = widget<TDirectoryListBox>("dossiers");
         QStringList sousDossiers; // below the folder listed, but the hidden ones
         for (int i = dossiers->currentRow() + 1; i < dossiers->count(); ++i) {
             sousDossiers << dossiers->item(i)->text().trimmed();
         }
         QCOMPARE(sousDossiers, (QStringList{"a", "B", "dossier.ico"}));
-        const QStringList attendus = {".boss.ico", ".ico",     "BOSS.ICO",
-                                      "boss.ico",  "lien.ico", "tank.ico"};
-        QCOMPARE(f->listees(), attendus);
-        f->choisirIcone(".ico");
-        f->cliquerCellule(0, 0);
-        QCOMPARE(niveau.ennemis[0].type, std::string());
+        QCOMPARE(listees(), (QStringList{".boss.ico", ".ico", "BOSS.ICO", "boss.ico", "lien.ico",
+                                         "tank.ico"}));
     }
 
-    // Each gives the error box when picked (the preview) and again when a cell is clicked.
-    void uneIconeIllisibleNePlaceRien()
-    {
-        Fenetre::ecrire("corrompue.ico", "\x00\x00\x01\x00 pas une icone");
-        Fenetre::ecrire("vide.ico", {});
-        Fenetre::ecrire("geante.ico", icoPng(1, {{300, BLEU}})); // more than an icon may hold
-        const QStringList changees = {"absente.ico", "fifo.ico", "zero.ico"};
-        for (const QString& nom : changees) {
-            Fenetre::creerIcone(nom, VERT);
-        }
-        f->relister();
-        for (const QString& nom : changees) { // since they were listed
-            QFile::remove(nom);
-        }
-        QCOMPARE(mkfifo("fifo.ico", 0600), 0);
-        QFile::link("/dev/zero", "zero.ico");
-        for (const QString& nom :
-             QStringList{"corrompue.ico", "vide.ico", "geante.ico"} + changees) {
-            f->boites.journal.clear();
-            f->choisirIcone(nom);
-            f->cliquerCellule(1, 1);
-            QCOMPARE(f->boites.journal.filter("erreur: Impossible de lire l'icône").size(), 2);
-            QVERIFY(f->boites.journal[1].contains(nom));
-        }
-        QVERIFY(niveau.nbEnnemis == 0 && f->uni(BLANC));
-    }
-
-    void unNomQueLeJeuNeSaitPasLireNePlaceRien()
-    {
-        const QStringList noms = {"ta\tnk.ico", "l\nigne.ico", "日本.ico", "<img src=zero>日.ico"};
-        QFile::link("/dev/zero", "zero"); // what markup would read
-        for (const QString& nom : noms + QStringList("été.ico")) {
-            Fenetre::creerIcone(nom, VERT);
-        }
-        Fenetre::ecrire("victime", "intacte");
-        f->relister();
-        for (const QString& nom : noms) {
-            f->choisirIcone(nom);
-            f->cliquerCellule(6, 6);
-            QVERIFY(f->boites.journal.last().startsWith("message: « " + nom + " » ne peut pas"));
-        }
-        QFile::link("victime", "ennemi.tmp"); // a scratch file that would write elsewhere
-        f->choisirIcone("été.ico");
-        f->cliquerCellule(6, 6);
-        QVERIFY(f->boites.journal.last().contains("« ennemi.tmp » ne peut pas être écrit"));
-        QCOMPARE(Fenetre::lire("victime"), QByteArray("intacte"));
-        QVERIFY(niveau.nbEnnemis == 0 && f->uni(BLANC, 6, 6));
-        QFile::remove("ennemi.tmp"); // Windows-1252 accents reach the level as single bytes
-        f->cliquerCellule(6, 6);
-        QCOMPARE(niveau.ennemis[0].type, std::string("\xE9t\xE9"));
-    }
-
+    // A background replaces the picture under the icons at each clearing, read again when its
+    // file changed; before any, a clearing wipes the grid white.
     void effacerNOteQueLesIconesEtRemetLeFond()
     {
-        f->choisirIcone("tank.ico");
-        f->cliquerCellule(7, 2);
-        choisirFond("corrompu.bmp"); // unreadable: changes nothing, not even the brush
-        effacer();
-        QVERIFY(f->uni(BLANC) && niveau.nbEnnemis == 1);
+        choisirIcone("tank.ico");
         bandes(BLEU, 363).save("fond.bmp");
         bandes(VERT, 500).save("grand.bmp");
-        choisirFond("fond.bmp");
-        QCOMPARE(f->boites.journal.last(), "dialogue: Bitmaps (*.bmp)");
-        f->cliquerCellule(5, 5);
-        effacer();
-        QCOMPARE(f->surface(), bandes(BLEU, 363));
-        choisirFond(BoitesScriptees::ANNULER);
-        choisirFond("grand.bmp"); // only the part the grid shows is kept
-        QCOMPARE(f->surface(), bandes(VERT, 363));
-
-        QByteArray entete = Fenetre::lire("fond.bmp");
-        Fenetre::ecrire("tronque.bmp", entete.left(4096));
-        for (const qint32 cote : {30000, INT_MIN}) {
-            qToLittleEndian<qint32>(cote, entete.data() + 18);
-            qToLittleEndian<qint32>(cote, entete.data() + 22);
-            Fenetre::ecrire(QString::number(cote) + ".bmp", entete);
-        }
-        QCOMPARE(mkfifo("fifo.bmp", 0600), 0);
-        QFile::link("/dev/zero", "zero.bmp");
-        for (const char* nom :
-             {"tronque.bmp", "30000.bmp", "-2147483648.bmp", "fifo.bmp", "zero.bmp"}) {
-            choisirFond(nom);
-            QVERIFY(
-                f->boites.journal.last().startsWith("erreur: Impossible de lire l'image de fond"));
-            f->cliquerCellule(4, 4);
+        QImage blanc(363, 363, QImage::Format_RGB32);
+        blanc.fill(BLANC);
+        const std::pair<QString, QImage> cas[] = {
+            {"absent.bmp", blanc}, // unreadable: not even the brush changes
+            {"fond.bmp", bandes(BLEU, 363)},
+            {QString(), bandes(BLEU, 363)},   // cancelled
+            {"grand.bmp", bandes(VERT, 363)}, // only the part the grid shows
+        };
+        for (const auto& [nom, attendue] : cas) {
+            boites.reponses = {nom.isNull() ? nom : chemin(nom)};
+            declencher("background1");
+            cliquerCellule(4, 4);
             effacer();
-            QCOMPARE(f->surface(), bandes(VERT, 363)); // the background in use stays
+            QCOMPARE(surface(), attendue);
         }
+        QCOMPARE(boites.journal.filter("erreur: ").size(), 1);
         bandes(BLEU, 400).save("grand.bmp"); // changed since: read again
         effacer();
-        QCOMPARE(f->surface(), bandes(BLEU, 363));
+        QCOMPARE(surface(), bandes(BLEU, 363));
         QFile::remove("grand.bmp"); // removed since: each clearing says so
         effacer();
         effacer();
-        QCOMPARE(f->boites.compte("erreur"), 8);
-        QVERIFY(f->uni(ROUGE)); // the fill, with the brush a background turned red
+        QCOMPARE(boites.journal.filter("erreur: ").size(), 3);
+        QVERIFY(uni(ROUGE) && niveau.nbEnnemis == 4); // filled with the brush a background set
+    }
+
+    // A bitmap whose header asks for too much, or that is no plain file, is refused unread.
+    void unFondIllisibleEstRefuse()
+    {
+        bandes(BLEU, 363).save("fond.bmp");
+        QByteArray entete = lire("fond.bmp");
+        ecrire("tronque.bmp", entete.left(4096));
+        for (const qint32 cote : {30000, INT_MIN}) {
+            qToLittleEndian<qint32>(cote, entete.data() + 18);
+            qToLittleEndian<qint32>(cote, entete.data() + 22);
+            ecrire(QString::number(cote) + ".bmp", entete);
+        }
+        remplacer("fifo.bmp");
+        remplacer("zero.bmp", "/dev/zero");
+        TBitmap fond(QSize(363, 363));
+        for (const char* nom :
+             {"tronque.bmp", "30000.bmp", "-2147483648.bmp", "fifo.bmp", "zero.bmp"}) {
+            QVERIFY_THROWS_EXCEPTION(Exception, fond.LoadFromFile(nom));
+        }
     }
 
     void leRemplissageSArreteAuRouge()

@@ -10,7 +10,6 @@
 #include "Unit1.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,38 +36,11 @@ inline QImage bandes(QRgb couleur, int cote)
     return image;
 }
 
-// An icon file of `nombre` directory entries that point in turn at PNGs of the sides and colours
-// given, plain over the part a grid cell shows.
-inline QByteArray icoPng(int nombre, const std::vector<std::pair<int, QRgb>>& images)
-{
-    QByteArray ico;
-    QByteArray pngs;
-    QDataStream flux(&ico, QIODevice::WriteOnly);
-    flux.setByteOrder(QDataStream::LittleEndian);
-    flux << quint16(0) << quint16(1) << quint16(nombre);
-    std::vector<quint32> debuts;
-    for (const auto& [cote, couleur] : images) {
-        debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
-        QBuffer tampon;
-        tampon.open(QIODevice::WriteOnly);
-        bandes(couleur, 10).scaled(cote, cote).save(&tampon, "png");
-        pngs += tampon.data();
-    }
-    debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
-    for (int i = 0; i < nombre; ++i) {
-        const std::size_t n = std::size_t(i) % images.size();
-        flux << quint32(images[n].first % 256 * 0x101) << quint16(1) << quint16(32)
-             << debuts[n + 1] - debuts[n] << debuts[n];
-    }
-    return ico + pngs;
-}
-
 // The real message and input boxes up to their modal loop, where a script answers them, as it
-// answers the file dialogs, in order (ANNULER, or no answer left, cancels). Each box is logged as
+// answers the file dialogs, in order (a null answer, or none left, cancels). Each box is logged as
 // "message: …", "erreur: …", "saisie: titre|invite|défaut" or "dialogue: filtre".
 class BoitesScriptees : public BoitesQt {
 public:
-    inline static const QString ANNULER; // null, unlike ""
     QStringList reponses;
     QStringList journal;
     QDialog* modale = nullptr;
@@ -106,7 +78,7 @@ protected:
     }
 
 private:
-    QString prendre() { return reponses.isEmpty() ? ANNULER : reponses.takeFirst(); }
+    QString prendre() { return reponses.isEmpty() ? QString() : reponses.takeFirst(); }
 };
 
 // Each test starts from the main window opened in a fresh current directory that holds a green

@@ -2,7 +2,38 @@
 #include "erreurs.h"
 #include "images.h"
 
+#include <QBuffer>
 #include <QPushButton>
+
+namespace {
+
+// An icon file of `nombre` directory entries that point in turn at PNGs of the sides and colours
+// given, plain over the part a grid cell shows.
+QByteArray icoPng(int nombre, const std::vector<std::pair<int, QRgb>>& images)
+{
+    QByteArray ico;
+    QByteArray pngs;
+    QDataStream flux(&ico, QIODevice::WriteOnly);
+    flux.setByteOrder(QDataStream::LittleEndian);
+    flux << quint16(0) << quint16(1) << quint16(nombre);
+    std::vector<quint32> debuts;
+    for (const auto& [cote, couleur] : images) {
+        debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
+        QBuffer tampon;
+        tampon.open(QIODevice::WriteOnly);
+        bandes(couleur, 10).scaled(cote, cote).save(&tampon, "png");
+        pngs += tampon.data();
+    }
+    debuts.push_back(quint32(6 + 16 * nombre + pngs.size()));
+    for (int i = 0; i < nombre; ++i) {
+        const std::size_t n = std::size_t(i) % images.size();
+        flux << quint32(images[n].first % 256 * 0x101) << quint16(1) << quint16(32)
+             << debuts[n + 1] - debuts[n] << debuts[n];
+    }
+    return ico + pngs;
+}
+
+} // namespace
 
 // Icon palette, placement grid, background picture and display clearing.
 class TestGrille : public Fenetre {
@@ -67,7 +98,8 @@ private slots:
             try {
                 lue = chargerIcone(nom).pixel(1, 1);
             } catch (const Exception& erreur) {
-                QVERIFY(erreur.Message().startsWith("Impossible de lire l'icône :\n" + QString(nom)));
+                QVERIFY(
+                    erreur.Message().startsWith("Impossible de lire l'icône :\n" + QString(nom)));
             }
             QCOMPARE(lue, couleur);
         }

@@ -15,12 +15,11 @@ namespace {
 // How many lines of dark ink a picture of text holds, top to bottom.
 int lignesDEncre(const QImage& image)
 {
+    const QImage gris = image.convertToFormat(QImage::Format_Grayscale8);
     int lignes = 0;
-    for (int y = 0, avant = 0; y < image.height(); ++y) {
-        int encre = 0;
-        for (int x = 0; x < image.width(); ++x) {
-            encre |= qGray(image.pixel(x, y)) < 128;
-        }
+    for (int y = 0, avant = 0; y < gris.height(); ++y) {
+        const int encre =
+            *std::min_element(gris.constScanLine(y), gris.constScanLine(y) + gris.width()) < 128;
         lignes += encre && !avant;
         avant = encre;
     }

@@ -75,7 +75,7 @@ TEST_F(Niveau, TypeIsOneLineOfTheNameBeforeTheFirstIcoUpTo254BytesAndControlByte
         {"tank.ico", "tank", false},
         {"a.icons.ico", "a", false},
         {".ico", "", false},
-        {"", "", false},
+        {std::string("\0ab", 3), "", false}, // nothing to read back: the empty text
         {"BOSS.ICO", "BOSS.ICO", false},
         {std::string(300, 'n'), std::string(254, 'n'), false},
         {"a\tb\nc.ico", "a\tb\n", true},
@@ -147,15 +147,15 @@ TEST_F(Niveau, RefusesOrFailsAsAPlainOpenForWritingWouldButHarmsNothing)
     fs::permissions("partage", fs::perms::owner_read | fs::perms::owner_exec);
     rlimit taille{};
     getrlimit(RLIMIT_FSIZE, &taille);
-    static const rlimit petite{32, taille.rlim_max};
-    std::signal(SIGXFSZ, SIG_IGN); // past the size limit a write fails with EFBIG
+    static const rlimit petite{32, taille.rlim_max}; // static: a row function captures nothing
+    std::signal(SIGXFSZ, SIG_IGN);                   // past the size limit a write fails with EFBIG
     const std::tuple<std::string, Ecriture, void (*)()> cas[] = {
         {std::string(251, 'n') + ".txt", Ecriture::CheminRefuse, [] {}},
         {std::string(250, 'n') + ".txt", Ecriture::Reussie, [] {}},
         {"niveau.txt\n", Ecriture::CheminRefuse, [] {}},
         {std::string("niveau.txt\0x", 12), Ecriture::CheminRefuse, [] {}},
         {"absent/niveau.txt", Ecriture::EcritureImpossible, [] {}},
-        {"partage", Ecriture::EcritureImpossible, [] {}},
+        {".", Ecriture::EcritureImpossible, [] {}},
         {"/dev/full", Ecriture::EcritureImpossible, [] {}},
         {"lecture.txt", Ecriture::EcritureImpossible, [] {}},
         {"partage/nouveau.txt", Ecriture::EcritureImpossible, [] {}},

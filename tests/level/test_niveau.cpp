@@ -5,17 +5,13 @@
 
 #include <clocale>
 #include <csignal>
-#include <cstdlib>
-#include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <map>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -27,35 +23,20 @@ std::string lire(const fs::path& chemin)
     return {std::istreambuf_iterator<char>(fichier), {}};
 }
 
-// The README's example: a tank at the centre at 12 s, a boss in the top-left cell at 50 s.
-const s_niveau EXEMPLE{"Niveau_1", -100, 100, 2, {{{12, "tank", 0, 0}, {50, "boss", -5, 5}}}};
-const char* const EXEMPLE_ENTIER = "Niveau_1\r\n100\r\n2\r\n"
-                                   "0\t12.00\ttank\t0.00\t0.00\t-100\r\n"
-                                   "1\t50.00\tboss\t-5.00\t5.00\t-100\r\n";
+// One enemy in the top-left cell at 50 s; the names are Windows-1252 bytes, as the game reads them.
+const s_niveau EXEMPLE{"\xC9t\xE9", -100, 100, 1, {{{50, "\xE9t\xE9", -5, 5}}}};
 
 // Each fsync made, with what "niveau.txt" held at that moment.
 std::vector<std::string> synchronisations;
 
-// Saves the example in a child process, which first runs avant and, whatever happens, never goes
-// back to the test runner.
-Ecriture enregistrerEnEnfant(const std::string& chemin, void (*avant)()) noexcept
+// Every entry under the current folder with its mode, and the bytes of the regular files.
+std::set<std::string> arborescence()
 {
-    const pid_t enfant = fork();
-    if (enfant == 0) {
-        avant();
-        _exit(static_cast<int>(enregistrerNiveau(EXEMPLE, chemin, FormeProfondeur::Entiere)));
-    }
-    int statut = 0;
-    waitpid(enfant, &statut, 0);
-    return static_cast<Ecriture>(WIFEXITED(statut) ? WEXITSTATUS(statut) : -1);
-}
-
-// Every entry under the current folder, with the bytes of the files.
-std::map<fs::path, std::string> arborescence()
-{
-    std::map<fs::path, std::string> entrees;
+    std::set<std::string> entrees;
     for (const auto& entree : fs::recursive_directory_iterator(".")) {
-        entrees[entree.path()] = entree.is_directory() ? "" : lire(entree.path());
+        const fs::file_status etat = entree.symlink_status(); // a link, not what it names
+        entrees.insert(entree.path().string() + " " + std::to_string(int(etat.permissions())) +
+                       (fs::is_regular_file(etat) ? " " + lire(entree.path()) : ""));
     }
     return entrees;
 }
@@ -79,188 +60,133 @@ protected:
 
 extern "C" int fsync(int fd)
 {
-    struct stat etat {};
-    fstat(fd, &etat);
-    synchronisations.push_back((S_ISDIR(etat.st_mode) ? "dossier " : "fichier ") +
-                               lire("niveau.txt"));
-    return reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"))(fd);
+    const bool dossier = fs::is_directory("/proc/self/fd/" + std::to_string(fd));
+    synchronisations.push_back((dossier ? "dossier " : "fichier ") + lire("niveau.txt"));
+    return fdatasync(fd); // flushes as well: only fsync is replaced
 }
 
-// Before each copy something is already named "ennemi.tmp": a stale scratch file is replaced and
-// removed; a link, a directory or a FIFO is neither written through nor removed.
-TEST_F(Niveau, CopyKeepsOneLineOfAtMostLimitMinusOneBytesThroughItsOwnFile)
+// What placing an enemy makes of an icon file name: its type, read back through the scratch file
+// (a stale one is reused), and whether that holds a control byte, which the game's tab-separated
+// lines cannot carry.
+TEST_F(Niveau, TypeIsOneLineOfTheNameBeforeTheFirstIcoUpTo254BytesAndControlBytesAreFound)
 {
-    std::ofstream("victime") << "intacte";
-    const struct {
-        std::string texte;
-        int limite;
-        std::optional<std::string> attendu;
-        void (*pieger)() = nullptr;
-    } cas[] = {
-        {"tank.ico", 5, "tank"},
-        {"abc", 1, ""},
-        {std::string(300, 'x'), 0, std::string(254, 'x')},
-        {std::string(300, 'x'), -7, std::string(254, 'x')},
-        {"ab\ncd", 0, "ab\n"},
-        {std::string("ab\0cd", 5), 0, "ab"},
-        {std::string("\0ab", 3), 0, ""},
-        {"\xE9t\xE9 \x80", 1000, "\xE9t\xE9 \x80"},
-        {"tank.ico", 5, std::nullopt, [] { fs::create_directory("ennemi.tmp"); }},
-        {"tank.ico", 5, std::nullopt, [] { fs::create_symlink("victime", "ennemi.tmp"); }},
-        {"tank.ico", 5, std::nullopt, [] { fs::create_symlink("absente", "ennemi.tmp"); }},
-        {"tank.ico", 5, std::nullopt, [] { fs::create_hard_link("victime", "ennemi.tmp"); }},
-        {"tank.ico", 5, std::nullopt, [] { mkfifo("ennemi.tmp", 0600); }},
+    std::ofstream("ennemi.tmp") << "ancien contenu\nlong";
+    const std::tuple<std::string, std::string, bool> cas[] = {
+        {"tank.ico", "tank", false},
+        {"a.icons.ico", "a", false},
+        {".ico", "", false},
+        {std::string("\0ab", 3), "", false}, // nothing to read back: the empty text
+        {"BOSS.ICO", "BOSS.ICO", false},
+        {std::string(300, 'n'), std::string(254, 'n'), false},
+        {"a\tb\nc.ico", "a\tb\n", true},
+        {"\x1F.ico", "\x1F", true},
+        {" ~\x7F\xE9t\xE9\x80\xFF", " ~\x7F\xE9t\xE9\x80\xFF", false}, // Windows-1252 as it is
     };
-    for (const auto& c : cas) {
-        c.pieger ? c.pieger() : void(std::ofstream("ennemi.tmp") << "ancien contenu\nlong");
-        EXPECT_EQ(copieParFichierTemp(c.texte, c.limite), c.attendu) << c.texte;
-        EXPECT_EQ(fs::exists(fs::symlink_status("ennemi.tmp")), c.pieger != nullptr) << c.texte;
-        fs::remove("ennemi.tmp");
+    for (const auto& [nom, type, controle] : cas) {
+        EXPECT_EQ(nomDeType(nom), type) << nom;
+        EXPECT_EQ(contientCaractereDeControle(type), controle) << nom;
     }
-    EXPECT_EQ(lire("victime"), "intacte");
-    EXPECT_FALSE(fs::exists("absente"));
+    EXPECT_FALSE(fs::exists("ennemi.tmp"));
 }
 
 TEST_F(Niveau, TwoEditorsCopyingInOneFolderEachReadTheirOwnText)
 {
-    // noexcept: the child never goes back to the test runner.
-    const auto fautes = [](const std::string& editeur) noexcept {
-        int nombre = 0;
-        for (int i = 0; i < 300; ++i) {
-            nombre +=
-                copieParFichierTemp(editeur + std::to_string(i), 0) != editeur + std::to_string(i);
-        }
-        return nombre;
-    };
     const pid_t autre = fork();
-    if (autre == 0) {
-        _exit(fautes("autre editeur "));
+    int fautes = 0;
+    for (int i = 0; i < 300; ++i) {
+        const std::string texte = std::to_string(autre) + " " + std::to_string(i);
+        fautes += copieParFichierTemp(texte, 0) != texte;
     }
-    EXPECT_EQ(fautes("cet editeur "), 0);
+    if (autre == 0) {
+        _exit(fautes); // the other editor never goes back to the test runner
+    }
     int statut = 0;
     waitpid(autre, &statut, 0);
+    EXPECT_EQ(fautes, 0);
     EXPECT_EQ(statut, 0) << "faults or a crash in the other editor";
 }
 
-TEST_F(Niveau, TypeIsTheNameBeforeTheFirstIcoElseTheWholeNameUpTo254Bytes)
-{
-    const std::pair<std::string, std::string> cas[] = {
-        {"tank.ico", "tank"},
-        {"a.icons.ico", "a"},
-        {".ico", ""},
-        {"BOSS.ICO", "BOSS.ICO"},
-        {std::string(300, 'n'), std::string(254, 'n')},
-    };
-    for (const auto& [nom, type] : cas) {
-        EXPECT_EQ(nomDeType(nom), type) << nom;
-    }
-}
-
-TEST(CaractereDeControle, IsAnyByteBelowSpace)
-{
-    const std::pair<const char*, bool> cas[] = {{"a\tb", true},
-                                                {"\x1F", true},
-                                                {"", false},
-                                                {" ~\x7F", false},
-                                                {"\xE9t\xE9\x80\xFF", false}};
-    for (const auto& [texte, attendu] : cas) {
-        EXPECT_EQ(contientCaractereDeControle(texte), attendu) << texte;
-    }
-}
-
-// Each save replaces the linked file whole, keeping its mode and leaving other saves' leftovers
-// alone; the file is flushed before the rename and the folder after it.
+// Each save replaces the file behind the link whole, keeping its mode, and leaves the leftovers of
+// a crashed run alone; the file is flushed before the rename and the folder after it.
 TEST_F(Niveau, WritesTheGamesBytesDurablyWhateverTheLocale)
 {
     ASSERT_NE(std::setlocale(LC_ALL, "fr_FR.UTF-8"), nullptr) << "./test.sh installs fr_FR.UTF-8";
-    std::ofstream("vrai.txt") << std::string(5000, 'z');
+    std::ofstream("vrai.txt") << "ancien niveau";
+    std::ofstream(".ombrelin-0123456789abcdef.tmp") << "reste d'un enregistrement interrompu";
     fs::permissions("vrai.txt", fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink("vrai.txt", "niveau.txt");
-    for (int i = 0; i < 100; ++i) {
-        std::ofstream(".ombrelin-" + std::to_string(i) + ".tmp") << "reste";
-    }
-    const s_niveau accents{"\xC9t\xE9", 5, 10, 1, {{{999, "\xE9t\xE9", 5, -5}}}};
-    const struct {
-        s_niveau niveau;
-        FormeProfondeur forme;
-        std::string octets;
-    } cas[] = {
-        {EXEMPLE, FormeProfondeur::Entiere, EXEMPLE_ENTIER},
+    const auto avant = arborescence();
+    const std::tuple<s_niveau, FormeProfondeur, std::string> cas[] = {
+        {EXEMPLE, FormeProfondeur::Entiere,
+         "\xC9t\xE9\r\n100\r\n1\r\n0\t50.00\t\xE9t\xE9\t-5.00\t5.00\t-100\r\n"},
         {EXEMPLE, FormeProfondeur::Decimale,
-         "Niveau_1\r\n100\r\n2\r\n0\t12.00\ttank\t0.00\t0.00\t-100.00\r\n"
-         "1\t50.00\tboss\t-5.00\t5.00\t-100.00\r\n"},
-        {{"", -100, 100, 0}, FormeProfondeur::Entiere, "\r\n100\r\n0\r\n"},
-        {accents, FormeProfondeur::Entiere,
-         "\xC9t\xE9\r\n10\r\n1\r\n0\t999.00\t\xE9t\xE9\t5.00\t-5.00\t5\r\n"},
-        {accents, FormeProfondeur::Decimale,
-         "\xC9t\xE9\r\n10\r\n1\r\n0\t999.00\t\xE9t\xE9\t5.00\t-5.00\t5.00\r\n"},
+         "\xC9t\xE9\r\n100\r\n1\r\n0\t50.00\t\xE9t\xE9\t-5.00\t5.00\t-100.00\r\n"},
+        {s_niveau{"", -100, 100, 0}, FormeProfondeur::Entiere, "\r\n100\r\n0\r\n"},
     };
-    for (const auto& c : cas) {
-        const std::string avant = lire("niveau.txt");
+    for (const auto& [niveau, forme, octets] : cas) {
+        const std::string ancien = lire("niveau.txt");
         synchronisations.clear();
-        EXPECT_EQ(enregistrerNiveau(c.niveau, "niveau.txt", c.forme), Ecriture::Reussie);
+        EXPECT_EQ(enregistrerNiveau(niveau, "niveau.txt", forme), Ecriture::Reussie);
         EXPECT_EQ(synchronisations,
-                  (std::vector<std::string>{"fichier " + avant, "dossier " + c.octets}));
+                  (std::vector<std::string>{"fichier " + ancien, "dossier " + octets}));
     }
     std::setlocale(LC_ALL, "C");
-    EXPECT_TRUE(fs::is_symlink("niveau.txt"));
-    EXPECT_EQ(fs::status("niveau.txt").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 102) << "a temporary file left";
+    std::ofstream("niveau.txt") << "ancien niveau";
+    EXPECT_EQ(arborescence(), avant) << "only the bytes behind the link may change";
 }
 
-// A refused or failed save changes nothing in the folder.
+// A refused or failed save changes nothing in the folder, "ennemi.tmp" included: when that is not
+// a plain file of its own, it is neither written through nor removed.
 TEST_F(Niveau, RefusesOrFailsAsAPlainOpenForWritingWouldButHarmsNothing)
 {
-    const std::string long254 = std::string(200, 'd') + "/" + std::string(49, 'n') + ".txt";
-    fs::create_directories(std::string(200, 'd'));
-    fs::create_directories("partage");
+    fs::create_directory("partage");
     for (const char* fichier : {"niveau.txt", "lecture.txt", "partage/niveau.txt"}) {
         std::ofstream(fichier) << "ancien niveau\r\n";
     }
     fs::permissions("lecture.txt", fs::perms::owner_read);
     fs::permissions("partage", fs::perms::owner_read | fs::perms::owner_exec);
-    const struct {
-        std::string chemin;
-        Ecriture attendue;
-        void (*avant)() = [] {};
-    } cas[] = {
-        {long254 + "x", Ecriture::CheminRefuse},
-        {long254, Ecriture::Reussie},
-        {"niveau.txt\n", Ecriture::CheminRefuse},
-        {"niveau.txt\nautre", Ecriture::CheminRefuse},
-        {std::string("niveau.txt\0x", 12), Ecriture::CheminRefuse},
-        {"absent/niveau.txt", Ecriture::EcritureImpossible},
-        {"partage", Ecriture::EcritureImpossible},
-        {"/dev/full", Ecriture::EcritureImpossible},
-        {"lecture.txt", Ecriture::EcritureImpossible},
-        {"partage/nouveau.txt", Ecriture::EcritureImpossible},
-        {"partage/niveau.txt", Ecriture::Reussie},
-        {"niveau.txt", Ecriture::EcritureImpossible,
-         [] {
-             std::signal(SIGXFSZ, SIG_IGN);
-             const rlimit petit{64, 64};
-             setrlimit(RLIMIT_FSIZE, &petit);
-         }},
-        {"../niveau.txt", Ecriture::FichierTemporaireImpossible,
-         [] { fs::current_path("partage"); }},
+    rlimit taille{};
+    getrlimit(RLIMIT_FSIZE, &taille);
+    static const rlimit petite{32, taille.rlim_max}; // static: a row function captures nothing
+    std::signal(SIGXFSZ, SIG_IGN);                   // past the size limit a write fails with EFBIG
+    const std::tuple<std::string, Ecriture, void (*)()> cas[] = {
+        {std::string(251, 'n') + ".txt", Ecriture::CheminRefuse, [] {}},
+        {std::string(250, 'n') + ".txt", Ecriture::Reussie, [] {}},
+        {"niveau.txt\n", Ecriture::CheminRefuse, [] {}},
+        {std::string("niveau.txt\0x", 12), Ecriture::CheminRefuse, [] {}},
+        {"absent/niveau.txt", Ecriture::EcritureImpossible, [] {}},
+        {".", Ecriture::EcritureImpossible, [] {}},
+        {"/dev/full", Ecriture::EcritureImpossible, [] {}},
+        {"lecture.txt", Ecriture::EcritureImpossible, [] {}},
+        {"partage/nouveau.txt", Ecriture::EcritureImpossible, [] {}},
+        {"partage/niveau.txt", Ecriture::Reussie, [] {}},
+        {"niveau.txt", Ecriture::EcritureImpossible, [] { setrlimit(RLIMIT_FSIZE, &petite); }},
+        {"niveau.txt", Ecriture::FichierTemporaireImpossible,
+         [] { fs::create_directory("ennemi.tmp"); }},
+        {"niveau.txt", Ecriture::FichierTemporaireImpossible,
+         [] { fs::create_symlink("niveau.txt", "ennemi.tmp"); }},
+        {"niveau.txt", Ecriture::FichierTemporaireImpossible,
+         [] { fs::create_symlink("absent", "ennemi.tmp"); }},
+        {"niveau.txt", Ecriture::FichierTemporaireImpossible,
+         [] { fs::create_hard_link("niveau.txt", "ennemi.tmp"); }},
+        {"niveau.txt", Ecriture::FichierTemporaireImpossible, [] { mkfifo("ennemi.tmp", 0600); }},
     };
-    for (const auto& c : cas) {
+    for (const auto& [chemin, attendue, preparer] : cas) {
+        preparer();
         const auto avant = arborescence();
-        EXPECT_EQ(enregistrerEnEnfant(c.chemin, c.avant), c.attendue) << c.chemin;
-        if (c.attendue == Ecriture::Reussie) {
-            EXPECT_EQ(lire(c.chemin), EXEMPLE_ENTIER);
-        } else {
-            EXPECT_EQ(arborescence(), avant) << c.chemin;
-        }
+        EXPECT_EQ(enregistrerNiveau(EXEMPLE, chemin, FormeProfondeur::Entiere), attendue) << chemin;
+        setrlimit(RLIMIT_FSIZE, &taille);
+        // The bytes of a success are those of the example, checked with the other saves.
+        EXPECT_EQ(arborescence() == avant, attendue != Ecriture::Reussie) << chemin;
+        fs::remove("ennemi.tmp");
     }
     fs::permissions("partage", fs::perms::owner_all);
 }
 
 TEST(VerifierTemps, ReportsEachLateEnemyOnceInOrderAndLetsEqualTimesPass)
 {
-    s_niveau niveau{"", 0, 100, 6};
-    const float temps[] = {100, 101, 0, 250, 100, 102, 999}; // the last one is not in use
+    s_niveau niveau{"", 0, 100, 6}; // a seventh time is set, in a slot not in use
+    const float temps[] = {100, 101, 0, 250, 100, 102, 999};
     for (int i = 0; i < 7; ++i) {
         niveau.ennemis[i].temps = temps[i];
     }

@@ -49,6 +49,7 @@ private slots:
         } cas[] = {
             {"corrompue.ico", "erreur: Impossible de lire l'icône",
              [&] { placer("corrompue.ico"); }, 2}, // when picked, and again on the click
+            {"ta\tb.ico", "message: « ", [&] { placer("ta\tb.ico"); }},
             {"日本.ico", "message: « ", [&] { placer("日本.ico"); }},
             {"<img src=zero>日.ico", "message: « ", [&] { placer("<img src=zero>日.ico"); }},
             {"ennemi.tmp", "message: " + temporaire, [&] { placer("tank.ico"); }, 1, lien},
@@ -67,7 +68,7 @@ private slots:
                  QTest::mouseClick(widget("NomNiveau"), Qt::LeftButton);
              }},
         };
-        for (const char* nom : {"corrompue.ico", "日本.ico", "<img src=zero>日.ico"}) {
+        for (const char* nom : {"corrompue.ico", "ta\tb.ico", "日本.ico", "<img src=zero>日.ico"}) {
             creerIcone(nom, VERT);
         }
         remplacer("zero", "/dev/zero"); // what markup in a name would read

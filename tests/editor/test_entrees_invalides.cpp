@@ -3,17 +3,21 @@
 #include <QPushButton>
 
 // The README's table of bad inputs, one row per way in: each shows its box, naming what it
-// refuses, and leaves the level, the grid (once cleared, under the background in use) and the
-// folder as they were. The kinds of unreadable pictures are the grid tests' own.
+// refuses, and leaves the level, the grid (as it is, and once cleared under the background in
+// use) and the folder as they were. The kinds of unreadable pictures are the grid tests' own.
 class TestEntreesInvalides : public Fenetre {
     Q_OBJECT
 
     QStringList etat() const
     {
-        QTest::mouseClick(widget<QPushButton>("effacement"), Qt::LeftButton);
+        const auto grille = [this] {
+            return QString::number(qHashBits(surface().bits(), surface().sizeInBytes()));
+        };
         QStringList etat = {QString::fromStdString(niveau.nom), QString::number(niveau.duree),
                             QString::number(niveau.profondeur), QString::number(niveau.nbEnnemis),
-                            QString::number(qHashBits(surface().bits(), surface().sizeInBytes()))};
+                            grille()};
+        QTest::mouseClick(widget<QPushButton>("effacement"), Qt::LeftButton);
+        etat << grille();
         for (const QFileInfo& entree : QDir().entryInfoList(QDir::AllEntries | QDir::System |
                                                             QDir::Hidden | QDir::NoDotAndDotDot)) {
             etat << entree.fileName() + ' ' + (entree.isSymLink() ? "" : lire(entree.fileName()));

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(mktemp -d -t ombrelin-e2e-XXXXXX)" # no dot: the path must hold no ".txt"
 cp "$2"/icones/{boss,drone}.ico .
-trap 'jobs -p | xargs -r kill; wait' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; wait' EXIT # some may have ended already
 attendre() { # WHAT CHECK...: polls CHECK on a fresh screenshot for 20 s; CHECK may say in ecart why
     local fin=$((SECONDS + 20)) ecart=
     until import -window root ecran.png && "${@:2}" >/dev/null 2>&1; do

@@ -205,33 +205,6 @@ private slots:
         QCOMPARE(boites.journal.filter("erreur: ").size(), 3);
         QVERIFY(uni(ROUGE) && niveau.nbEnnemis == 4); // filled with the brush a background set
     }
-
-    void leRemplissageSArreteAuRouge()
-    {
-        // The red ring bounds the fill: its inside, and a blue pixel in it, survive; so does the
-        // blue corner the red closes in. A fill that starts on the border fills nothing.
-        QImage depart(7, 7, QImage::Format_RGB32);
-        depart.fill(BLANC);
-        QPainter peintre(&depart);
-        peintre.setPen(QColor(ROUGE));
-        peintre.drawRect(1, 1, 4, 4);
-        peintre.drawPolyline(QPolygon({{5, 6}, {5, 5}, {6, 5}}));
-        peintre.fillRect(3, 3, 1, 1, QColor(BLEU));
-        peintre.fillRect(6, 6, 1, 1, QColor(BLEU));
-        peintre.end();
-        QWidget affichage;
-        TCanvas canvas(affichage, QSize(7, 7));
-        canvas.Draw(0, 0, depart);
-        canvas.setBrushColor(ROUGE); // brush and border alike: still the whole region
-        canvas.FloodFill(0, 0, ROUGE);
-        canvas.setBrushColor(VERT);
-        canvas.FloodFill(1, 1, ROUGE);
-        const QImage& image = canvas.image();
-        QVERIFY(image.pixel(0, 6) == ROUGE && image.pixel(6, 0) == ROUGE &&
-                image.pixel(4, 6) == ROUGE);
-        QVERIFY(image.pixel(1, 1) == ROUGE && image.pixel(2, 4) == BLANC);
-        QVERIFY(image.pixel(3, 3) == BLEU && image.pixel(6, 6) == BLEU);
-    }
 };
 
 QTEST_MAIN(TestGrille)

@@ -31,6 +31,12 @@ class TestEntreesInvalides : public Fenetre {
         cliquerCellule(4, 4);
     }
 
+    void renommer(const QString& nom)
+    {
+        boites.reponses = {nom};
+        QTest::mouseClick(widget("NomNiveau"), Qt::LeftButton);
+    }
+
     void repondre(const QString& reponse, const char* action)
     {
         boites.reponses = {reponse};
@@ -66,11 +72,8 @@ private slots:
             {"ennemi.tmp", "erreur: " + temporaire, [&] { declencher("Enregistrer1"); }, 1, lien},
             {"'abc'", "erreur: ", [&] { saisir("DureeMission", "abc"); }},
             {"'-40.5'", "erreur: ", [&] { repondre("-40.5", "changerlaprofondeur1"); }},
-            {"« ta\tb »", "message: ",
-             [&] {
-                 boites.reponses = {"ta\tb"};
-                 QTest::mouseClick(widget("NomNiveau"), Qt::LeftButton);
-             }},
+            {"« ta\tb »", "message: ", [&] { renommer("ta\tb"); }},
+            {"« \u0081 »", "message: ", [&] { renommer("\u0081"); }}, // Latin-1, not Windows-1252
         };
         for (const char* nom : {"corrompue.ico", "ta\tb.ico", "日本.ico", "<img src=zero>日.ico"}) {
             creerIcone(nom, VERT);

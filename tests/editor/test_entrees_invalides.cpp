@@ -4,7 +4,8 @@
 
 // The README's table of bad inputs, one row per way in: each shows its box, naming what it
 // refuses, and leaves the level, the grid (as it is, and once cleared under the background in
-// use) and the folder as they were. The kinds of unreadable pictures are the grid tests' own.
+// use), the icon preview and the folder as they were. The kinds of unreadable pictures are the grid
+// tests' own.
 class TestEntreesInvalides : public Fenetre {
     Q_OBJECT
 
@@ -16,6 +17,8 @@ class TestEntreesInvalides : public Fenetre {
         QStringList etat = {QString::fromStdString(niveau.nom), QString::number(niveau.duree),
                             QString::number(niveau.profondeur), QString::number(niveau.nbEnnemis),
                             grille()};
+        // The preview too: every icon here is green.
+        etat << QString::number(widget<QLabel>("Icone")->pixmap().toImage().pixel(9, 9));
         QTest::mouseClick(widget<QPushButton>("effacement"), Qt::LeftButton);
         etat << grille();
         for (const QFileInfo& entree : QDir().entryInfoList(QDir::AllEntries | QDir::System |

@@ -172,6 +172,7 @@ int main(int argc, char* argv[])
     const QDir grand(QString::fromLocal8Bit(argv[1]));
     const QString fond = QString::fromLocal8Bit(argv[2]);
     Fenetre fenetre;
+    fenetre.init();
     BoitesScriptees& boites = fenetre.boites;
     // The editor lists the folder beside the large one, so that a double click opens it.
     QDir::setCurrent(QFileInfo(grand.absolutePath()).path());

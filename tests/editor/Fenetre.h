@@ -86,7 +86,7 @@ private:
 class Fenetre : public QObject {
     Q_OBJECT
 
-protected:
+public:
     BoitesScriptees boites;
     std::unique_ptr<TForm1> form;
 
@@ -180,7 +180,7 @@ protected:
         return surface().copy(zone) == attendu;
     }
 
-private slots:
+public slots: // Qt Test runs them around each test; a benchmark calls them itself
     void init()
     {
         dossier_ = std::make_unique<QTemporaryDir>();

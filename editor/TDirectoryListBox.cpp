@@ -20,42 +20,19 @@ struct Contenu {
 };
 
 // Ordered as QDir::Name | QDir::IgnoreCase orders them, ties included: the same comparison of
-// lower-case names by the same unstable sort, from the order the directory gives. The keys lie
-// side by side in one buffer, lowered by hand when plain ASCII: no allocation per name.
+// lower-case names by the same unstable sort, from the order the directory gives.
 void trier(QStringList& noms)
 {
-    QString cles;
-    std::vector<std::pair<qsizetype, qsizetype>> bornes;
-    bornes.reserve(static_cast<std::size_t>(noms.size()));
-    for (const QString& nom : noms) {
-        const qsizetype debut = cles.size();
-        if (std::all_of(nom.begin(), nom.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-            for (const QChar c : nom) {
-                cles += c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
-            }
-        } else {
-            cles += nom.toLower();
-        }
-        bornes.emplace_back(debut, cles.size() - debut);
+    std::vector<std::pair<QString, QString>> cles; // the lower-case name, then the name
+    cles.reserve(static_cast<std::size_t>(noms.size()));
+    for (QString& nom : noms) {
+        cles.emplace_back(nom.toLower(), std::move(nom));
     }
-    struct Rang {
-        QStringView cle;
-        qsizetype index;
-    };
-    std::vector<Rang> rangs;
-    rangs.reserve(bornes.size());
-    for (std::size_t i = 0; i < bornes.size(); ++i) {
-        rangs.push_back(
-            {QStringView(cles).mid(bornes[i].first, bornes[i].second), static_cast<qsizetype>(i)});
+    std::sort(cles.begin(), cles.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < cles.size(); ++i) {
+        noms[static_cast<qsizetype>(i)] = std::move(cles[i].second);
     }
-    std::sort(rangs.begin(), rangs.end(),
-              [](const Rang& a, const Rang& b) { return a.cle < b.cle; });
-    QStringList tries;
-    tries.reserve(noms.size());
-    for (const Rang& rang : rangs) {
-        tries << noms[rang.index];
-    }
-    noms = std::move(tries);
 }
 
 // The entry's kind, links followed; the directory's own word is trusted, so only links and

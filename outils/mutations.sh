@@ -163,10 +163,10 @@ mutant editor/TFileListBox.cpp "c >= u'A' && c <= u'Z' ? c | 0x20 : c" 'c' \
     'liste : masque sensible à la casse'
 mutant editor/TFileListBox.cpp ': QDir(dossier_).filePath(nom);' ': nom;' \
     'liste : FileName sans le dossier'
-mutant editor/TDirectoryListBox.cpp 'return a.cle < b.cle;' 'return a.cle > b.cle;' \
+mutant editor/TDirectoryListBox.cpp 'return a.first < b.first;' 'return a.first > b.first;' \
     'dossiers : tri inversé'
-mutant editor/TDirectoryListBox.cpp "c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c" \
-    'c' 'dossiers : tri sensible à la casse'
+mutant editor/TDirectoryListBox.cpp 'cles.emplace_back(nom.toLower(),' 'cles.emplace_back(nom,' \
+    'dossiers : tri sensible à la casse'
 mutant editor/TDirectoryListBox.cpp "type == DT_DIR && entree->d_name[0] != '.'" 'type == DT_DIR' \
     'dossiers : dossiers cachés montrés'
 mutant editor/TDirectoryListBox.cpp 'type == DT_REG && fichiers != nullptr' \

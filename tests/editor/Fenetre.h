@@ -13,7 +13,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,15 +23,10 @@ const QRgb ROUGE = qRgb(255, 0, 0);
 const QRgb VERT = qRgb(0, 160, 0);
 const QRgb BLEU = qRgb(0, 0, 200);
 
-// A picture of vertical bands, so that any shift or loss shows.
-inline QImage bandes(QRgb couleur, int cote)
+inline QImage plein(QRgb couleur, int cote)
 {
     QImage image(cote, cote, QImage::Format_RGB32);
     image.fill(couleur);
-    QPainter peintre(&image);
-    for (int x = 10; x < cote; x += 20) {
-        peintre.fillRect(x, 0, 10, cote, QColor(200, 200, 120));
-    }
     return image;
 }
 
@@ -92,9 +86,7 @@ public:
 
     static void creerIcone(const QString& nom, QRgb couleur)
     {
-        QImage image(32, 32, QImage::Format_ARGB32);
-        image.fill(couleur);
-        image.save(nom, "ico");
+        plein(couleur, 32).save(nom, "ico");
     }
 
     static void ecrire(const QString& nom, const QByteArray& contenu)

@@ -86,7 +86,7 @@ private slots:
         ecrire("corrompue.ico", "\x00\x00\x01\x00 pas une icone");
         ecrire("corrompu.bmp", "BM pas une image");
         ecrire("victime", "intacte");
-        bandes(BLEU, 363).save("fond.bmp");
+        plein(BLEU, 363).save("fond.bmp");
         placer("tank.ico"); // a level with an enemy, a background and a file
         repondre(chemin("fond.bmp"), "background1");
         repondre(chemin("niveau.txt"), sous);

@@ -37,7 +37,6 @@ private slots:
     {
         preparerApplication(*qApp);
         QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).buttons()[0]->text(), "Annuler");
-        QCOMPARE(form->windowTitle(), "Ombrelin : Quorvane");
         QVERIFY(niveau.nom == "Niveau_1" && niveau.duree == 100 && niveau.profondeur == -100);
         niveau.nbEnnemis = 1;
         declencher("Quitter1"); // unsaved enemies: no question

@@ -29,7 +29,9 @@ std::string deuxDecimales(float valeur)
     return std::string(texte, fin.ptr);
 }
 
-std::string contenuNiveau(const s_niveau& niveau, FormeProfondeur forme)
+} // namespace
+
+std::string texteNiveau(const s_niveau& niveau, FormeProfondeur forme)
 {
     std::string contenu = niveau.nom + FIN_DE_LIGNE + std::to_string(niveau.duree) + FIN_DE_LIGNE +
                           std::to_string(niveau.nbEnnemis) + FIN_DE_LIGNE;
@@ -43,6 +45,8 @@ std::string contenuNiveau(const s_niveau& niveau, FormeProfondeur forme)
     }
     return contenu;
 }
+
+namespace {
 
 // Writes every byte, then makes them durable before anything relies on them.
 bool ecrireTout(int fd, const std::string& contenu)
@@ -165,7 +169,7 @@ Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin, Fo
     if (*nomFichier != chemin) {
         return Ecriture::CheminRefuse; // a zero byte ends the copy early
     }
-    return remplacerFichier(*nomFichier, contenuNiveau(niveau, forme))
+    return remplacerFichier(*nomFichier, texteNiveau(niveau, forme))
                ? Ecriture::Reussie
                : Ecriture::EcritureImpossible;
 }

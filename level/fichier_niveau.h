@@ -24,12 +24,14 @@ constexpr std::size_t LONGUEUR_MAX_CHEMIN = 254;
 // of the mission. The game skips such enemies; the file still holds them.
 void verifierTemps(const s_niveau& niveau, const std::function<void(int)>& signalerRetard);
 
-// Writes the level file at chemin: a name line, the duration, the enemy count, then one line per
-// enemy with six tab-separated fields; CR LF line breaks and a decimal point on every machine.
-// The file is written beside chemin, flushed to disk and then moved over it with the permissions
-// of the file it replaces, so a failure never leaves a truncated level where a complete one was;
-// only a folder that refuses new files has its level rewritten in place. A file the user may not
-// write is refused.
+// The bytes of the level file: a name line, the duration, the enemy count, then one line per enemy
+// with six tab-separated fields; CR LF line breaks and a decimal point on every machine.
+std::string texteNiveau(const s_niveau& niveau, FormeProfondeur forme);
+
+// Writes texteNiveau at chemin. The file is written beside chemin, flushed to disk and then moved
+// over it with the permissions of the file it replaces, so a failure never leaves a truncated
+// level where a complete one was; only a folder that refuses new files has its level rewritten in
+// place. A file the user may not write is refused.
 Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin,
                            FormeProfondeur forme);
 

@@ -4,6 +4,17 @@
 
 #include <algorithm>
 
+bool operator==(const s_niveau& a, const s_niveau& b)
+{
+    const auto memeEnnemi = [](const Ennemi& e, const Ennemi& f) {
+        return e.temps == f.temps && e.type == f.type && e.x == f.x && e.y == f.y;
+    };
+    return a.nom == b.nom && a.profondeur == b.profondeur && a.duree == b.duree &&
+           a.nbEnnemis == b.nbEnnemis &&
+           std::equal(a.ennemis.begin(), a.ennemis.begin() + a.nbEnnemis, b.ennemis.begin(),
+                      memeEnnemi);
+}
+
 bool niveauPlein(const s_niveau& niveau) { return niveau.nbEnnemis >= NB_MAX_ENNEMIS; }
 
 Placement placerEnnemi(s_niveau& niveau, int colonne, int ligne, int tempsT,
@@ -26,6 +37,15 @@ Placement placerEnnemi(s_niveau& niveau, int colonne, int ligne, int tempsT,
     ennemi.temps = static_cast<float>(tempsT);
     ++niveau.nbEnnemis;
     return Placement::Place;
+}
+
+bool retirerDernierEnnemi(s_niveau& niveau)
+{
+    if (niveau.nbEnnemis == 0) {
+        return false;
+    }
+    --niveau.nbEnnemis;
+    return true;
 }
 
 std::optional<std::string> nomDeType(const std::string& nomFichier)

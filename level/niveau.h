@@ -11,6 +11,9 @@
 // The game reserves exactly this many enemy slots per level.
 constexpr int NB_MAX_ENNEMIS = 100;
 
+// The depth a new level starts with.
+constexpr std::int32_t PROFONDEUR_INITIALE = -100;
+
 struct Ennemi {
     float temps = 0;  // appearance time in seconds
     std::string type; // icon file stem; the game loads the ASE model of that name
@@ -22,7 +25,7 @@ struct s_niveau {
     std::string nom;
     std::int32_t profondeur = 0; // z of every enemy, taken when the file is written
     std::int32_t duree = 0;      // mission duration in whole seconds
-    std::int32_t nbEnnemis = 0;  // entries of ennemis in use; only ever grows
+    std::int32_t nbEnnemis = 0;  // entries of ennemis in use
     std::array<Ennemi, NB_MAX_ENNEMIS> ennemis{};
 };
 
@@ -33,6 +36,10 @@ enum class Placement {
     NomInvalide,     // the type name holds a control character
 };
 
+// The same name, duration, depth and enemies in use: the same level, whatever the slots beyond.
+bool operator==(const s_niveau& a, const s_niveau& b);
+inline bool operator!=(const s_niveau& a, const s_niveau& b) { return !(a == b); }
+
 bool niveauPlein(const s_niveau& niveau);
 
 // Appends one enemy for the grid cell (colonne, ligne), counted from the top-left cell, at time
@@ -40,6 +47,9 @@ bool niveauPlein(const s_niveau& niveau);
 // level unchanged.
 Placement placerEnnemi(s_niveau& niveau, int colonne, int ligne, int tempsT,
                        const std::string& nomFichier);
+
+// Takes the last enemy placed out of the level; false, and nothing changed, when there is none.
+bool retirerDernierEnnemi(s_niveau& niveau);
 
 // The part of nomFichier before its first ".ico" (case-sensitive, anywhere in the name), or the
 // whole name up to 254 bytes when it has none; nothing when the scratch file fails.

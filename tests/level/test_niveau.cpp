@@ -1,5 +1,6 @@
 #include "copie_fichier_temp.h"
 #include "fichier_niveau.h"
+#include "lecture_niveau.h"
 
 #include <gtest/gtest.h>
 
@@ -107,8 +108,9 @@ TEST_F(Niveau, TwoEditorsCopyingInOneFolderEachReadTheirOwnText)
 }
 
 // Each save replaces the file behind the link whole, keeping its mode, and leaves the leftovers of
-// a crashed run alone; the file is flushed before the rename and the folder after it.
-TEST_F(Niveau, WritesTheGamesBytesDurablyWhateverTheLocale)
+// a crashed run alone; the file is flushed before the rename and the folder after it. What is
+// written reads back to the same level.
+TEST_F(Niveau, WritesTheGamesBytesDurablyWhateverTheLocaleAndReadsThemBack)
 {
     ASSERT_NE(std::setlocale(LC_ALL, "fr_FR.UTF-8"), nullptr) << "./test.sh installs fr_FR.UTF-8";
     std::ofstream("vrai.txt") << "ancien niveau";
@@ -121,7 +123,7 @@ TEST_F(Niveau, WritesTheGamesBytesDurablyWhateverTheLocale)
          "\xC9t\xE9\r\n100\r\n1\r\n0\t50.00\t\xE9t\xE9\t-5.00\t5.00\t-100\r\n"},
         {EXEMPLE, FormeProfondeur::Decimale,
          "\xC9t\xE9\r\n100\r\n1\r\n0\t50.00\t\xE9t\xE9\t-5.00\t5.00\t-100.00\r\n"},
-        {s_niveau{"", -100, 100, 0}, FormeProfondeur::Entiere, "\r\n100\r\n0\r\n"},
+        {s_niveau{"", PROFONDEUR_INITIALE, 100, 0}, FormeProfondeur::Entiere, "\r\n100\r\n0\r\n"},
     };
     for (const auto& [niveau, forme, octets] : cas) {
         const std::string ancien = lire("niveau.txt");
@@ -129,10 +131,81 @@ TEST_F(Niveau, WritesTheGamesBytesDurablyWhateverTheLocale)
         EXPECT_EQ(enregistrerNiveau(niveau, "niveau.txt", forme), Ecriture::Reussie);
         EXPECT_EQ(synchronisations,
                   (std::vector<std::string>{"fichier " + ancien, "dossier " + octets}));
+        const auto lu = lireNiveau("niveau.txt");
+        EXPECT_TRUE(std::holds_alternative<s_niveau>(lu) && std::get<s_niveau>(lu) == niveau);
     }
     std::setlocale(LC_ALL, "C");
     std::ofstream("niveau.txt") << "ancien niveau";
     EXPECT_EQ(arborescence(), avant) << "only the bytes behind the link may change";
+}
+
+// A level file is read whole or refused at its first fault: what is read writes back to the same
+// bytes, with CR LF line breaks and a final one. Nothing but a regular file of at most 64 KiB is
+// read.
+TEST_F(Niveau, ReadsALevelFileOrNamesTheLineOfItsFirstFault)
+{
+    const std::string e = "0\t12.00\ttank\t-5.00\t4.00\t"; // the first enemy line, but its depth
+    const std::string f = "\r\n1\t0.00\t\x80\t5.00\t-5.00\t";
+    const std::pair<std::string, int> cas[] = {
+        {"N\n-99\n2\n" + e + "-100\n" + f.substr(2) + "-100", 0}, // LF, no final line break
+        {"\x80 \xFF~\x7F\r\n999\r\n2\r\n" + e + "5.00" + f + "5.00\r\n", 0},
+        {"N\r\n100\r\n0\r\n", 0},
+        {"", 2},
+        {std::string(TAILLE_MAX_NIVEAU, 'N'), 2}, // read whole: no duration
+        {std::string(TAILLE_MAX_NIVEAU + 1, 'N'), 0},
+        {"\x81\r\n100\r\n0\r\n", 1}, // undefined in Windows-1252
+        {"N\t\r\n100\r\n0\r\n", 1},
+        {std::string("N\0\r\n100\r\n0\r\n", 12), 1},
+        {"N\r\n1000\r\n0\r\n", 2},
+        {"N\r\n-100\r\n0\r\n", 2},
+        {"N\r\n+10\r\n0\r\n", 2},
+        {"N\r\n100\r\n101\r\n", 3},
+        {"N\r\n100\r\n-1\r\n", 3},
+        {"N\r\n100\r\n01\r\n" + e + "-100\r\n", 3},
+        {"N\r\n100\r\n2\r\n" + e + "-100\r\n", 5}, // a count that lies
+        {"N\r\n100\r\n0\r\n" + e + "-100\r\n", 4},
+        {"N\r\n100\r\n1\r\n" + e + "-100\r\n\r\n", 5},
+        {"N\r\n100\r\n2\r\n" + e + "-100" + f + "-100.00\r\n", 5}, // mixed depths
+        {"N\r\n100\r\n2\r\n" + e + "-100" + f + "-10\r\n", 5},
+        {"N\r\n100\r\n1\r\n" + e + "-100.0\r\n", 4},
+        {"N\r\n100\r\n1\r\n" + e + "2147483648\r\n", 4},
+        {"N\r\n100\r\n1\r\n" + e + "-100\t\r\n", 4},
+        {"N\r\n100\r\n1\r\n1" + e.substr(1) + "-100\r\n", 4},
+        {"N\r\n100\r\n1\r\n0\t12.00\ttank\t-5.00\t-100\r\n", 4},
+        {"N\r\n100\r\n1\r\n0\t12,00\ttank\t-5.00\t4.00\t-100\r\n", 4},
+        {"N\r\n100\r\n1\r\n0\t-1.00\ttank\t-5.00\t4.00\t-100\r\n", 4},
+        {"N\r\n100\r\n1\r\n0\tinf\ttank\t-5.00\t4.00\t-100\r\n", 4},
+        {"N\r\n100\r\n1\r\n0\t12.00\tta\x1Fnk\t-5.00\t4.00\t-100\r\n", 4},
+        {"N\r\n100\r\n1\r\n0\t12.00\ttank\t-6.00\t4.00\t-100\r\n", 4},
+        {"N\r\n100\r\n1\r\n0\t12.00\ttank\t-5.00\t4.50\t-100\r\n", 4},
+        {"root:x:0:0:root:/root:/bin/bash\n", 2}, // another program's text
+    };
+    for (const auto& [texte, ligne] : cas) {
+        std::ofstream("niveau.txt", std::ios::binary) << texte;
+        const auto lu = lireNiveau("niveau.txt");
+        const Refus* refus = std::get_if<Refus>(&lu);
+        EXPECT_EQ(refus ? refus->ligne : 0, ligne) << texte << (refus ? refus->texte() : "");
+        if (ligne == 0 && !refus) {
+            std::string octets;
+            for (std::size_t debut = 0, fin; debut < texte.size(); debut = fin + 1) {
+                fin = std::min(texte.find('\n', debut), texte.size());
+                const std::size_t cr = fin > debut && texte[fin - 1] == '\r';
+                octets += texte.substr(debut, fin - debut - cr) + "\r\n";
+            }
+            const s_niveau& niveau = std::get<s_niveau>(lu);
+            EXPECT_TRUE(texteNiveau(niveau, FormeProfondeur::Entiere) == octets ||
+                        texteNiveau(niveau, FormeProfondeur::Decimale) == octets)
+                << texte;
+        }
+    }
+    mkfifo("fifo", 0600);
+    fs::create_symlink("/dev/zero", "zero");
+    std::ofstream("gros").close();
+    fs::resize_file("gros", 1 << 30);
+    for (const char* chemin : {"fifo", "zero", ".", "gros", "absent"}) {
+        const auto lu = lireNiveau(chemin);
+        EXPECT_TRUE(std::holds_alternative<Refus>(lu) && std::get<Refus>(lu).ligne == 0) << chemin;
+    }
 }
 
 // A refused or failed save changes nothing in the folder, "ennemi.tmp" included: when that is not

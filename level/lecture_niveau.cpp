@@ -1,0 +1,238 @@
+#include "lecture_niveau.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+// What the three characters of the duration field can hold.
+constexpr int DUREE_MIN = -99;
+constexpr int DUREE_MAX = 999;
+// x and y of the 11 × 11 grid, counted from its centre.
+constexpr float POSITION_MAX = 5;
+
+const char* const ILLISIBLE = "un fichier lisible";
+
+// The file's bytes, or why there are none to read. Its kind is checked before opening, so that a
+// FIFO or a device is never opened, and again on the open file, in case another took its name.
+std::variant<std::string, Refus> lireOctets(const std::string& chemin)
+{
+    const Refus pasOrdinaire{0, "un fichier ordinaire, pas un dossier, un tube ni un périphérique"};
+    const Refus tropGrand{0, "un fichier de 64 Kio au plus"};
+    struct stat etat {};
+    if (::stat(chemin.c_str(), &etat) != 0) {
+        return Refus{0, ILLISIBLE};
+    }
+    if (!S_ISREG(etat.st_mode)) {
+        return pasOrdinaire;
+    }
+    if (static_cast<std::size_t>(etat.st_size) > TAILLE_MAX_NIVEAU) {
+        return tropGrand;
+    }
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return Refus{0, ILLISIBLE};
+    }
+    if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        ::close(fd);
+        return pasOrdinaire;
+    }
+    // One byte past the limit tells a file that has grown since.
+    std::string octets(TAILLE_MAX_NIVEAU + 1, '\0');
+    std::size_t lus = 0;
+    ssize_t n = 0;
+    while (lus < octets.size() && (n = ::read(fd, &octets[lus], octets.size() - lus)) > 0) {
+        lus += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (n < 0) {
+        return Refus{0, ILLISIBLE};
+    }
+    if (lus > TAILLE_MAX_NIVEAU) {
+        return tropGrand;
+    }
+    octets.resize(lus);
+    return octets;
+}
+
+// The lines of a text one after the other, without their CR LF or LF; past the end, empty lines.
+class Lignes {
+public:
+    explicit Lignes(std::string_view texte) : reste_(texte) {}
+
+    bool finies() const { return reste_.empty(); }
+    // The 1-based number of the line read last.
+    int numero() const { return numero_; }
+
+    std::string_view suivante()
+    {
+        ++numero_;
+        const std::size_t saut = reste_.find('\n');
+        std::string_view ligne = reste_.substr(0, saut);
+        reste_.remove_prefix(saut == std::string_view::npos ? reste_.size() : saut + 1);
+        if (saut != std::string_view::npos && !ligne.empty() && ligne.back() == '\r') {
+            ligne.remove_suffix(1);
+        }
+        return ligne;
+    }
+
+private:
+    std::string_view reste_;
+    int numero_ = 0;
+};
+
+// An integer as the writer prints it: no sign but '-', no leading zero, no space.
+std::optional<long long> entier(std::string_view texte)
+{
+    long long valeur = 0;
+    const char* const fin = texte.data() + texte.size();
+    const auto lu = std::from_chars(texte.data(), fin, valeur);
+    if (lu.ec != std::errc() || lu.ptr != fin || std::to_string(valeur) != texte) {
+        return std::nullopt;
+    }
+    return valeur;
+}
+
+// A finite number with a decimal point, never a comma, whatever the locale.
+std::optional<float> decimal(std::string_view texte)
+{
+    float valeur = 0;
+    const char* const fin = texte.data() + texte.size();
+    const auto lu = std::from_chars(texte.data(), fin, valeur, std::chars_format::fixed);
+    if (lu.ec != std::errc() || lu.ptr != fin || !std::isfinite(valeur)) {
+        return std::nullopt;
+    }
+    return valeur;
+}
+
+// A whole x or y of the grid.
+std::optional<float> position(std::string_view texte)
+{
+    const std::optional<float> valeur = decimal(texte);
+    if (!valeur || *valeur != std::trunc(*valeur) || std::abs(*valeur) > POSITION_MAX) {
+        return std::nullopt;
+    }
+    return valeur;
+}
+
+// What the game can show: Windows-1252 without control bytes or the five bytes it leaves
+// undefined.
+bool texteDuJeu(std::string_view texte)
+{
+    const std::string octets(texte);
+    return !contientCaractereDeControle(octets) &&
+           octets.find_first_of("\x81\x8D\x8F\x90\x9D") == std::string::npos;
+}
+
+// The six tab-separated fields of an enemy line, or nothing when it has another number of them.
+std::optional<std::array<std::string_view, 6>> champs(std::string_view ligne)
+{
+    std::array<std::string_view, 6> champs;
+    for (std::size_t i = 0; i < champs.size(); ++i) {
+        const std::size_t tabulation = ligne.find('\t');
+        if ((tabulation == std::string_view::npos) != (i + 1 == champs.size())) {
+            return std::nullopt;
+        }
+        champs[i] = ligne.substr(0, tabulation);
+        ligne.remove_prefix(tabulation == std::string_view::npos ? ligne.size() : tabulation + 1);
+    }
+    return champs;
+}
+
+std::variant<s_niveau, Refus> analyser(std::string_view texte)
+{
+    Lignes lignes(texte);
+    const auto refus = [&lignes](std::string attendu) {
+        return Refus{lignes.numero(), std::move(attendu)};
+    };
+    s_niveau niveau;
+    niveau.nom = lignes.suivante();
+    if (!texteDuJeu(niveau.nom)) {
+        return refus("le nom du niveau, en Windows-1252 sans caractère de contrôle");
+    }
+    const std::optional<long long> duree = entier(lignes.suivante());
+    if (!duree || *duree < DUREE_MIN || *duree > DUREE_MAX) {
+        return refus("la durée de la mission, un entier de -99 à 999");
+    }
+    niveau.duree = static_cast<std::int32_t>(*duree);
+    const std::optional<long long> nombre = entier(lignes.suivante());
+    if (!nombre || *nombre < 0 || *nombre > NB_MAX_ENNEMIS) {
+        return refus("le nombre d'ennemis, un entier de 0 à 100");
+    }
+    const std::string annonce = ", puisque la ligne 3 en annonce " + std::to_string(*nombre);
+    // Without enemy lines the file holds no depth: the level gets the editor's first one.
+    niveau.profondeur = PROFONDEUR_INITIALE;
+    // The record holds one depth: every line must give the first line's, in the same form.
+    std::string_view profondeur;
+    for (int i = 0; i < *nombre; ++i) {
+        if (lignes.finies()) {
+            lignes.suivante();
+            return refus("l'ennemi d'indice " + std::to_string(i) + annonce);
+        }
+        const auto champ = champs(lignes.suivante());
+        if (!champ) {
+            return refus("six champs séparés par des tabulations");
+        }
+        if (entier((*champ)[0]) != i) {
+            return refus("l'indice " + std::to_string(i));
+        }
+        const std::optional<float> temps = decimal((*champ)[1]);
+        if (!temps || *temps < 0) {
+            return refus("un temps d'apparition positif ou nul, écrit avec un point");
+        }
+        if (!texteDuJeu((*champ)[2])) {
+            return refus("un type d'ennemi en Windows-1252 sans caractère de contrôle");
+        }
+        const std::optional<float> x = position((*champ)[3]);
+        const std::optional<float> y = position((*champ)[4]);
+        if (!x || !y) {
+            return refus(std::string("pour ") + (x ? "y" : "x") + " un nombre entier de -5 à 5");
+        }
+        if (i == 0) {
+            profondeur = (*champ)[5];
+            std::string_view entiere = profondeur;
+            if (entiere.size() > 3 && entiere.substr(entiere.size() - 3) == ".00") {
+                entiere.remove_suffix(3);
+            }
+            const std::optional<long long> z = entier(entiere);
+            if (!z || *z < INT32_MIN || *z > INT32_MAX) {
+                return refus("une profondeur entière, suivie ou non de .00");
+            }
+            niveau.profondeur = static_cast<std::int32_t>(*z);
+        } else if ((*champ)[5] != profondeur) {
+            return refus("la profondeur de la ligne 4, " + std::string(profondeur));
+        }
+        niveau.ennemis[i] = {*temps, std::string((*champ)[2]), *x, *y};
+        niveau.nbEnnemis = i + 1;
+    }
+    if (!lignes.finies()) {
+        lignes.suivante();
+        return refus("la fin du fichier" + annonce);
+    }
+    return niveau;
+}
+
+} // namespace
+
+std::string Refus::texte() const
+{
+    return (ligne > 0 ? "ligne " + std::to_string(ligne) + " : " : std::string()) +
+           "on attendait " + attendu;
+}
+
+std::variant<s_niveau, Refus> lireNiveau(const std::string& chemin)
+{
+    const std::variant<std::string, Refus> octets = lireOctets(chemin);
+    if (const Refus* refus = std::get_if<Refus>(&octets)) {
+        return *refus;
+    }
+    return analyser(std::get<std::string>(octets));
+}

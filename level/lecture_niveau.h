@@ -1,0 +1,28 @@
+#ifndef OMBRELIN_LECTURE_NIVEAU_H
+#define OMBRELIN_LECTURE_NIVEAU_H
+
+#include "niveau.h"
+
+#include <cstddef>
+#include <string>
+#include <variant>
+
+// A full level is a few KiB: anything larger is no level, and is not read.
+constexpr std::size_t TAILLE_MAX_NIVEAU = 64 * 1024;
+
+// Why a file is not a level: the 1-based line at fault (0 for the file as a whole) and, in
+// French, what was expected there.
+struct Refus {
+    int ligne = 0;
+    std::string attendu;
+
+    // "ligne 5 : on attendait …", or "on attendait …" for the file as a whole.
+    std::string texte() const;
+};
+
+// Reads a level file as enregistrerNiveau writes it, in either depth form, with CR LF or LF line
+// breaks, with or without a final one, and refuses anything else. Only a regular file of at most
+// TAILLE_MAX_NIVEAU bytes is read: a FIFO or a device is never opened.
+std::variant<s_niveau, Refus> lireNiveau(const std::string& chemin);
+
+#endif

@@ -24,6 +24,13 @@ void Boites::executer(const std::function<void()>& gestionnaire)
 
 void BoitesQt::ShowMessage(const QString& texte) { afficher(QMessageBox::Information, texte); }
 
+QMessageBox::StandardButton BoitesQt::Question(const QString& texte)
+{
+    return static_cast<QMessageBox::StandardButton>(
+        afficher(QMessageBox::Question, texte,
+                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel));
+}
+
 QString BoitesQt::InputBox(const QString& titre, const QString& invite, const QString& defaut)
 {
     QInputDialog boite(QApplication::activeWindow());
@@ -51,12 +58,13 @@ void BoitesQt::ShowModal(QDialog& fenetre) { fenetre.exec(); }
 
 void BoitesQt::afficherErreur(const QString& texte) { afficher(QMessageBox::Critical, texte); }
 
-void BoitesQt::afficher(QMessageBox::Icon icone, const QString& texte)
+int BoitesQt::afficher(QMessageBox::Icon icone, const QString& texte,
+                       QMessageBox::StandardButtons boutons)
 {
-    QMessageBox boite(icone, QApplication::applicationDisplayName(), texte, QMessageBox::Ok,
+    QMessageBox boite(icone, QApplication::applicationDisplayName(), texte, boutons,
                       QApplication::activeWindow());
     boite.setTextFormat(Qt::PlainText);
-    lancer(boite);
+    return lancer(boite);
 }
 
 int BoitesQt::lancer(QDialog& boite) { return boite.exec(); }

@@ -17,6 +17,8 @@ public:
     virtual ~Boites() = default;
 
     virtual void ShowMessage(const QString& texte) = 0;
+    // Asks whether to save first: Save, Discard or Cancel (Escape or the frame's close cancel).
+    virtual QMessageBox::StandardButton Question(const QString& texte) = 0;
     // Returns the typed text, or defaut when the user cancels.
     virtual QString InputBox(const QString& titre, const QString& invite,
                              const QString& defaut) = 0;
@@ -36,6 +38,7 @@ public:
 class BoitesQt : public Boites {
 public:
     void ShowMessage(const QString& texte) override;
+    QMessageBox::StandardButton Question(const QString& texte) override;
     QString InputBox(const QString& titre, const QString& invite, const QString& defaut) override;
     std::optional<QString> Execute(const TFileDialog& dialogue) override;
     void ShowModal(QDialog& fenetre) override;
@@ -47,7 +50,9 @@ protected:
     virtual int lancer(QDialog& boite);
 
 private:
-    void afficher(QMessageBox::Icon icone, const QString& texte);
+    // Returns the button that closed the box.
+    int afficher(QMessageBox::Icon icone, const QString& texte,
+                 QMessageBox::StandardButtons boutons = QMessageBox::Ok);
 };
 
 #endif

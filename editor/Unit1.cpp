@@ -6,8 +6,10 @@
 #include "conversions.h"
 #include "erreurs.h"
 #include "images.h"
+#include "lecture_niveau.h"
 #include "ui_Unit1.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
@@ -38,6 +40,7 @@ void taillePolice(QWidget& widget, int pixels)
 
 TForm1::TForm1(Boites& boites, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), boites_(boites),
+      OpenDialog1(boites, TFileDialog::Sorte::Ouvrir, QStringLiteral("fichier map (*.txt)|*.txt")),
       SaveDialog1(boites, TFileDialog::Sorte::Enregistrer,
                   QStringLiteral("fichier map (*.txt)|*.txt")),
       OuvrirBMP(boites, TFileDialog::Sorte::Ouvrir, QStringLiteral("Bitmaps (*.bmp)|*.bmp")),
@@ -58,6 +61,18 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::ouvrirNiveau(const QString& chemin)
+{
+    boites_.executer([&] { ouvrir(chemin); });
+}
+
+void TForm1::closeEvent(QCloseEvent* evenement)
+{
+    bool fermer = false;
+    boites_.executer([&] { fermer = confirmerAbandon(); });
+    evenement->setAccepted(fermer);
+}
 
 void TForm1::paintEvent(QPaintEvent* evenement)
 {
@@ -81,10 +96,13 @@ void TForm1::brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionn
 
 void TForm1::brancherGestionnaires()
 {
+    brancher(ui->Ouvrirunniveau1, &QAction::triggered, &TForm1::Ouvrirunniveau1Click);
     brancher(ui->Enregistrer1, &QAction::triggered, &TForm1::Enregistrer1Click);
     brancher(ui->Enregistrerleniveausous2, &QAction::triggered,
              &TForm1::Enregistrerleniveausous2Click);
     brancher(ui->Quitter1, &QAction::triggered, &TForm1::Quitter1Click);
+    brancher(ui->Retirerledernierennemi1, &QAction::triggered,
+             &TForm1::Retirerledernierennemi1Click);
     brancher(ui->changerlaprofondeur1, &QAction::triggered, &TForm1::changerlaprofondeur1Click);
     brancher(ui->background1, &QAction::triggered, &TForm1::background1Click);
     brancher(ui->Aide1, &QAction::triggered, &TForm1::Aide1Click);
@@ -108,16 +126,87 @@ void TForm1::FormCreate()
     niveau.nbEnnemis = 0;
     niveau.duree = 100;
     niveau.nom = versAnsi(ui->NomNiveau->text()).value_or(std::string());
-    niveau.profondeur = -100;
+    niveau.profondeur = PROFONDEUR_INITIALE;
     afficherCompteur();
+    niveauEnregistre = niveau;
 }
 
+// The counter, and the removal that only a level with enemies allows.
 void TForm1::afficherCompteur()
 {
     ui->labelNbEnn->setText(QString::fromStdString(texteCompteur(niveau)));
+    ui->Retirerledernierennemi1->setEnabled(niveau.nbEnnemis > 0);
 }
 
 void TForm1::Quitter1Click() { close(); }
+
+// Opening a level
+
+void TForm1::Ouvrirunniveau1Click()
+{
+    if (confirmerAbandon() && OpenDialog1.Execute()) {
+        ouvrir(OpenDialog1.FileName);
+    }
+}
+
+void TForm1::ouvrir(const QString& chemin)
+{
+    const std::variant<s_niveau, Refus> lu = lireNiveau(QFile::encodeName(chemin).toStdString());
+    if (const Refus* refus = std::get_if<Refus>(&lu)) {
+        boites_.afficherErreur(
+            QStringLiteral("Impossible d'ouvrir le niveau :\n%1\n%2.\nLe niveau en cours n'a pas "
+                           "changé.")
+                .arg(chemin, QString::fromStdString(refus->texte())));
+        return;
+    }
+    niveau = niveauEnregistre = std::get<s_niveau>(lu);
+    SaveDialog1.FileName = chemin; // Ctrl+S writes it back
+    ui->NomNiveau->setText(depuisAnsi(niveau.nom));
+    ui->DureeMission->setText(IntToStr(niveau.duree));
+    DureeMissionExit(); // T's bound follows, as when the user leaves the field
+    afficherCompteur();
+    effacementClick(); // the icons drawn were another level's
+}
+
+// Unsaved work is never dropped silently: a level changed since it was opened or written is
+// saved first, or dropped because the user says so. False when it must stay: the user cancelled,
+// or nothing was written.
+bool TForm1::confirmerAbandon()
+{
+    appliquerSaisieEnCours();
+    if (niveau == niveauEnregistre) {
+        return true;
+    }
+    switch (boites_.Question(QStringLiteral("Les modifications du niveau « %1 » ne sont pas "
+                                            "enregistrées.\nLes enregistrer avant de continuer ?")
+                                 .arg(ui->NomNiveau->text()))) {
+    case QMessageBox::Save:
+        Enregistrer1Click();
+        return niveau == niveauEnregistre;
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm1::Retirerledernierennemi1Click()
+{
+    if (!retirerDernierEnnemi(niveau)) {
+        return;
+    }
+    afficherCompteur();
+    // Only an icon drawn since the last clearing leaves the display: the grid is drawn again as
+    // that clearing left it, with the other icons drawn since.
+    if (!iconesAffichees.empty() && iconesAffichees.back().ennemi == niveau.nbEnnemis) {
+        iconesAffichees.pop_back();
+        TCanvas& surface = ui->Grille->Canvas();
+        surface.Draw(0, 0, affichageEfface);
+        for (const IconeAffichee& icone : iconesAffichees) {
+            surface.Draw(icone.coin.x(), icone.coin.y(), icone.image);
+        }
+    }
+}
 
 void TForm1::Aide1Click()
 {
@@ -169,7 +258,12 @@ void TForm1::GrilleMouseUp()
         return;
     }
     const int pas = TDrawGrid::TAILLE_CELLULE + ui->Grille->GridLineWidth();
-    ui->Grille->Canvas().Draw(colonne * pas, ligne * pas, icone);
+    TCanvas& surface = ui->Grille->Canvas();
+    if (iconesAffichees.empty()) {
+        affichageEfface = surface.image();
+    }
+    iconesAffichees.push_back({niveau.nbEnnemis - 1, QPoint(colonne, ligne) * pas, icone});
+    surface.Draw(colonne * pas, ligne * pas, icone);
     afficherCompteur();
 }
 
@@ -188,6 +282,7 @@ bool TForm1::enregistrer(FormeProfondeur forme)
     const QString& chemin = SaveDialog1.FileName;
     switch (enregistrerNiveau(niveau, QFile::encodeName(chemin).toStdString(), forme)) {
     case Ecriture::Reussie:
+        niveauEnregistre = niveau;
         return true;
     case Ecriture::CheminRefuse:
         boites_.afficherErreur(
@@ -274,11 +369,13 @@ void TForm1::background1Click()
     surface.setBrushColor(ROUGE);
     fondCharge = true;
     surface.Draw(0, 0, imageFond.image());
+    iconesAffichees.clear(); // under the background now, for good
     ui->Grille->Repaint();
 }
 
 void TForm1::effacementClick()
 {
+    iconesAffichees.clear();
     TCanvas& surface = ui->Grille->Canvas();
     surface.FloodFill(1, 1, ROUGE);
     if (fondCharge) {

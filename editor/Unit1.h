@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class TForm1;
@@ -17,8 +18,8 @@ class Boites;
 class EntreeSortie;
 class TFaide;
 
-// The one level of the run: set up when the main window is created, then only changed by its
-// handlers. Never read from a file, never cleared.
+// The one level of the run: set up when the main window is created, then changed by its handlers
+// or replaced by a level opened.
 extern s_niveau niveau;
 
 // The main window: one handler per widget event, named after the widget and the event.
@@ -29,12 +30,26 @@ public:
     explicit TForm1(Boites& boites, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // Opens the level file at chemin in place of the current level, or says why it cannot.
+    void ouvrirNiveau(const QString& chemin);
+
 protected:
     void paintEvent(QPaintEvent* evenement) override;
+    // Quitting, from the menu or the window's frame, asks first about unsaved work.
+    void closeEvent(QCloseEvent* evenement) override;
 
 private:
+    // An icon drawn on the grid since the last clearing, for the enemy of that index.
+    struct IconeAffichee {
+        int ennemi;
+        QPoint coin;
+        QImage image;
+    };
+
     void FormCreate();
+    void Ouvrirunniveau1Click();
     void Quitter1Click();
+    void Retirerledernierennemi1Click();
     void Aide1Click();
 
     void fichiersChange();
@@ -58,6 +73,8 @@ private:
     template <class Emetteur, class Signal>
     void brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)());
     void afficherCompteur();
+    void ouvrir(const QString& chemin);
+    bool confirmerAbandon();
     void appliquerSaisieEnCours();
     void signalerTempsTardifs();
     // Writes the level at SaveDialog1's path; says why and returns false when it could not.
@@ -65,12 +82,18 @@ private:
 
     std::unique_ptr<Ui::TForm1> ui;
     Boites& boites_;
+    TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
     TFileDialog OuvrirBMP;
     TFaide* Faide = nullptr; // owned by the window, made on first use
 
     EntreeSortie* saisieDuree = nullptr; // owned by DureeMission
     EntreeSortie* saisieTemps = nullptr; // owned by tempsT
+    // The level as last opened or written: what quitting would lose is the difference.
+    s_niveau niveauEnregistre;
+    // The grid as it was before the first of iconesAffichees was drawn over it.
+    QImage affichageEfface;
+    std::vector<IconeAffichee> iconesAffichees;
     TBitmap imageFond;
     bool fondCharge = false;
     bool dossierListe = false;

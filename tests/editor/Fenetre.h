@@ -9,6 +9,7 @@
 #include "TFileListBox.h"
 #include "Unit1.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QInputDialog>
 #include <QLabel>
@@ -31,8 +32,9 @@ inline QImage plein(QRgb couleur, int cote)
 }
 
 // The real message and input boxes up to their modal loop, where a script answers them, as it
-// answers the file dialogs, in order (a null answer, or none left, cancels). Each box is logged as
-// "message: …", "erreur: …", "saisie: titre|invite|défaut" or "dialogue: filtre".
+// answers the file dialogs, in order (a null answer, or none left, cancels; a question is answered
+// with a button's text). Each box is logged as "message: …", "erreur: …", "question: …",
+// "saisie: titre|invite|défaut" or "dialogue: filtre".
 class BoitesScriptees : public BoitesQt {
 public:
     QStringList reponses;
@@ -65,6 +67,16 @@ protected:
         auto& message = static_cast<QMessageBox&>(boite);
         if (message.textFormat() != Qt::PlainText) {
             qFatal("a box would read names as markup: %s", qPrintable(message.text()));
+        }
+        if (message.icon() == QMessageBox::Question) {
+            journal << "question: " + message.text();
+            const QString reponse = prendre();
+            for (QAbstractButton* bouton : message.buttons()) {
+                if (bouton->text().remove('&') == reponse) {
+                    return message.standardButton(bouton);
+                }
+            }
+            return QMessageBox::Cancel;
         }
         journal << (message.icon() == QMessageBox::Critical ? "erreur: " : "message: ") +
                        message.text();

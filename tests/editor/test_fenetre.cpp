@@ -38,8 +38,7 @@ private slots:
         preparerApplication(*qApp);
         QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel).buttons()[0]->text(), "Annuler");
         QVERIFY(niveau.nom == "Niveau_1" && niveau.duree == 100 && niveau.profondeur == -100);
-        niveau.nbEnnemis = 1;
-        declencher("Quitter1"); // unsaved enemies: no question
+        declencher("Quitter1"); // nothing changed: no question
         QVERIFY(!form->isVisible() && boites.journal.isEmpty());
     }
 

@@ -140,66 +140,66 @@ mutant editor/Unit1.cpp '        DureeMissionExit();' ';' \
 mutant editor/Unit1.cpp '        tempsTExit();' ';' 'appliquerSaisieEnCours : T en cours ignoré'
 
 # The grid and its canvas
-mutant editor/TDrawGrid.cpp 'std::clamp(surSurface.x() / PAS,' \
+mutant toolkit/TDrawGrid.cpp 'std::clamp(surSurface.x() / PAS,' \
     'std::clamp(surSurface.x() / TAILLE_CELLULE,' 'grille : colonne sans le trait'
-mutant editor/TDrawGrid.cpp 'std::clamp(surSurface.y() / PAS,' 'std::clamp(surSurface.x() / PAS,' \
+mutant toolkit/TDrawGrid.cpp 'std::clamp(surSurface.y() / PAS,' 'std::clamp(surSurface.x() / PAS,' \
     'grille : ligne tirée de x'
-mutant editor/TDrawGrid.cpp 'position - contentsRect().topLeft();' 'position;' \
+mutant toolkit/TDrawGrid.cpp 'position - contentsRect().topLeft();' 'position;' \
     'grille : bordure oubliée dans la sélection'
-mutant editor/TDrawGrid.cpp 'i * PAS + TAILLE_CELLULE;' 'i * PAS + TAILLE_CELLULE - 1;' \
+mutant toolkit/TDrawGrid.cpp 'i * PAS + TAILLE_CELLULE;' 'i * PAS + TAILLE_CELLULE - 1;' \
     'grille : traits décalés d'"'"'un pixel'
-mutant editor/TCanvas.cpp 'while (gauche > 0 &&' 'while (gauche > 1 &&' \
+mutant toolkit/TCanvas.cpp 'while (gauche > 0 &&' 'while (gauche > 1 &&' \
     'remplissage : colonne 0 oubliée'
-mutant editor/TCanvas.cpp 'while (droite + 1 < largeur &&' 'while (droite + 2 < largeur &&' \
+mutant toolkit/TCanvas.cpp 'while (droite + 1 < largeur &&' 'while (droite + 2 < largeur &&' \
     'remplissage : dernière colonne oubliée'
-mutant editor/TCanvas.cpp '{py - 1, py + 1}' '{py + 1}' 'remplissage : voisines du haut oubliées'
-mutant editor/TCanvas.cpp '!= (bordure & RGB_MASK)' '!= (pinceau_ & RGB_MASK)' \
+mutant toolkit/TCanvas.cpp '{py - 1, py + 1}' '{py + 1}' 'remplissage : voisines du haut oubliées'
+mutant toolkit/TCanvas.cpp '!= (bordure & RGB_MASK)' '!= (pinceau_ & RGB_MASK)' \
     'remplissage : bordure prise au pinceau'
 
 # The file and directory lists
-mutant editor/TFileListBox.cpp 'return m == masque_.size();' 'return true;' \
+mutant toolkit/TFileListBox.cpp 'return m == masque_.size();' 'return true;' \
     'liste : masque accepte tout'
-mutant editor/TFileListBox.cpp "c >= u'A' && c <= u'Z' ? c | 0x20 : c" 'c' \
+mutant toolkit/TFileListBox.cpp "c >= u'A' && c <= u'Z' ? c | 0x20 : c" 'c' \
     'liste : masque sensible à la casse'
-mutant editor/TFileListBox.cpp ': QDir(dossier_).filePath(nom);' ': nom;' \
+mutant toolkit/TFileListBox.cpp ': QDir(dossier_).filePath(nom);' ': nom;' \
     'liste : FileName sans le dossier'
-mutant editor/TDirectoryListBox.cpp 'return a.first < b.first;' 'return a.first > b.first;' \
+mutant toolkit/TDirectoryListBox.cpp 'return a.first < b.first;' 'return a.first > b.first;' \
     'dossiers : tri inversé'
-mutant editor/TDirectoryListBox.cpp 'cles.emplace_back(nom.toLower(),' 'cles.emplace_back(nom,' \
+mutant toolkit/TDirectoryListBox.cpp 'cles.emplace_back(nom.toLower(),' 'cles.emplace_back(nom,' \
     'dossiers : tri sensible à la casse'
-mutant editor/TDirectoryListBox.cpp "type == DT_DIR && entree->d_name[0] != '.'" 'type == DT_DIR' \
+mutant toolkit/TDirectoryListBox.cpp "type == DT_DIR && entree->d_name[0] != '.'" 'type == DT_DIR' \
     'dossiers : dossiers cachés montrés'
-mutant editor/TDirectoryListBox.cpp 'type == DT_REG && fichiers != nullptr' \
+mutant toolkit/TDirectoryListBox.cpp 'type == DT_REG && fichiers != nullptr' \
     'type != DT_DIR && fichiers != nullptr' 'dossiers : fichiers non réguliers listés'
 
 # Pictures, focus, conversions, boxes
 # Equivalent as far as a test can see: the check on the open file refuses it all the same; only
 # the opening itself, which never blocks (O_NONBLOCK), is what the first check spares a device.
-mutant editor/images.cpp '&etat) != 0 || !S_ISREG(etat.st_mode)) {' '&etat) != 0) {' \
+mutant toolkit/images.cpp '&etat) != 0 || !S_ISREG(etat.st_mode)) {' '&etat) != 0) {' \
     'images : fichier non régulier ouvert'
-mutant editor/images.cpp 'choisie < 0 || ecart < ecartChoisi' 'choisie < 0 || ecart <= ecartChoisi' \
+mutant toolkit/images.cpp 'choisie < 0 || ecart < ecartChoisi' 'choisie < 0 || ecart <= ecartChoisi' \
     'icône : le dernier des égaux choisi'
-mutant editor/images.cpp 'std::abs((cote == 0 ? COTE_MAX_ICO : cote) - COTE_ICONE)' \
+mutant toolkit/images.cpp 'std::abs((cote == 0 ? COTE_MAX_ICO : cote) - COTE_ICONE)' \
     '((cote == 0 ? COTE_MAX_ICO : cote) - COTE_ICONE)' 'icône : écart sans valeur absolue'
-mutant editor/images.cpp 'largeur <= COTE_MAX_ICO &&' 'largeur < COTE_MAX_ICO &&' \
+mutant toolkit/images.cpp 'largeur <= COTE_MAX_ICO &&' 'largeur < COTE_MAX_ICO &&' \
     'icône : largeur 256 refusée'
-mutant editor/images.cpp 'return fichier.size() <' 'return fichier.size() <=' \
+mutant toolkit/images.cpp 'return fichier.size() <' 'return fichier.size() <=' \
     'bitmap : fichier exact jugé tronqué'
 # Equivalent on screen: the picture is drawn at the grid's corner and the surface clips what lies
 # beyond; only the memory it holds differs, which the benchmarks measure.
-mutant editor/images.cpp 'image.copy(QRect(QPoint(0, 0), visible_).intersected(image.rect()))' \
+mutant toolkit/images.cpp 'image.copy(QRect(QPoint(0, 0), visible_).intersected(image.rect()))' \
     'image' 'bitmap : image gardée entière'
-mutant editor/EntreeSortie.cpp 'raison != Qt::PopupFocusReason' 'raison != Qt::TabFocusReason' \
+mutant toolkit/EntreeSortie.cpp 'raison != Qt::PopupFocusReason' 'raison != Qt::TabFocusReason' \
     'focus : Popup remplacé par Tab'
-mutant editor/EntreeSortie.cpp 'QEvent::FocusIn && !entre_' 'QEvent::FocusIn' \
+mutant toolkit/EntreeSortie.cpp 'QEvent::FocusIn && !entre_' 'QEvent::FocusIn' \
     'focus : Enter répété'
-mutant editor/conversions.cpp 'mid(signe ? 1 : 0)' 'mid(0)' 'StrToInt : signe refusé'
-mutant editor/conversions.cpp '0x2018, 0x2019' '0x2019, 0x2018' 'Windows-1252 : guillemets simples inversés'
-mutant editor/conversions.cpp 'code >= 0xA0 && code <= 0xFF' 'code > 0xA0 && code <= 0xFF' \
+mutant toolkit/conversions.cpp 'mid(signe ? 1 : 0)' 'mid(0)' 'StrToInt : signe refusé'
+mutant toolkit/conversions.cpp '0x2018, 0x2019' '0x2019, 0x2018' 'Windows-1252 : guillemets simples inversés'
+mutant toolkit/conversions.cpp 'code >= 0xA0 && code <= 0xFF' 'code > 0xA0 && code <= 0xFF' \
     'Windows-1252 : espace insécable refusé'
-mutant editor/Boites.cpp 'setTextFormat(Qt::PlainText)' 'setTextFormat(Qt::AutoText)' \
+mutant toolkit/Boites.cpp 'setTextFormat(Qt::PlainText)' 'setTextFormat(Qt::AutoText)' \
     'boîtes : texte interprété'
-mutant editor/Boites.cpp '== QDialog::Accepted ? boite.textValue() : defaut;' ', boite.textValue();' \
+mutant toolkit/Boites.cpp '== QDialog::Accepted ? boite.textValue() : defaut;' ', boite.textValue();' \
     'InputBox : Annuler rend le texte tapé'
 
 # The help window
@@ -207,9 +207,9 @@ mutant help/Unit_aide.ui "<string>Aide sur l'Ombrelin pour Quorvane</string>" \
     "<string>Aide sur l'Ombrelin</string>" 'aide : titre'
 mutant help/Unit_aide.cpp 'void TFaide::ButtonOKClick() { close(); }' \
     'void TFaide::ButtonOKClick() {}' 'aide : OK ne ferme pas'
-mutant help/TLabelLignes.cpp 'QStringLiteral(" {2,}")' 'QStringLiteral(" +")' \
+mutant toolkit/TLabelLignes.cpp 'QStringLiteral(" {2,}")' 'QStringLiteral(" +")' \
     'aide : coupure à chaque espace'
-mutant help/TLabelLignes.cpp "lignes.join(QLatin1Char('\\n'))" "lignes.join(QLatin1Char(' '))" \
+mutant toolkit/TLabelLignes.cpp "lignes.join(QLatin1Char('\\n'))" "lignes.join(QLatin1Char(' '))" \
     'aide : lignes rejointes par une espace'
 
 installer_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_TESTS[@]}"

@@ -20,7 +20,7 @@ public:
     void setDirectory(const QString& dossier);
 
 private:
-    void ajouter(const QString& nom, const QString& chemin, int niveau);
+    void ajouter(const QString& nom, const QString& chemin, int retrait);
 
     QString dossier_;
     TFileListBox* fichiers_ = nullptr;

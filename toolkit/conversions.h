@@ -12,9 +12,9 @@ int StrToInt(const QString& texte);
 
 QString IntToStr(int valeur);
 
-// The game reads level texts in Windows-1252: nothing outside it can be written into a level.
+// 8-bit texts are Windows-1252, the ANSI code page: nothing outside it converts.
 std::optional<std::string> versAnsi(const QString& texte);
-// The reverse, for texts read from a level file, which holds no byte Windows-1252 leaves undefined.
+// The reverse, for bytes that hold none of the five that Windows-1252 leaves undefined.
 QString depuisAnsi(const std::string& octets);
 
 #endif

@@ -124,9 +124,9 @@ void TDirectoryListBox::setDirectory(const QString& dossier)
     }
 }
 
-void TDirectoryListBox::ajouter(const QString& nom, const QString& chemin, int niveau)
+void TDirectoryListBox::ajouter(const QString& nom, const QString& chemin, int retrait)
 {
-    auto* element = new QListWidgetItem(QString(niveau * 2, u' ') + nom, this);
+    auto* element = new QListWidgetItem(QString(retrait * 2, u' ') + nom, this);
     element->setData(Qt::UserRole, chemin);
     element->setSizeHint(QSize(0, hauteurElement_));
 }

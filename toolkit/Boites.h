@@ -34,7 +34,7 @@ public:
 };
 
 // The real boxes, on Qt's own dialogs. Texts are shown as they are, never read as markup: they
-// quote names of files and levels.
+// quote names that users and files give.
 class BoitesQt : public Boites {
 public:
     void ShowMessage(const QString& texte) override;

@@ -78,8 +78,9 @@ std::optional<LigneDeCommande> lireLigneDeCommande(const QCoreApplication& appli
         erreur = parseur.errorText();
     }
     if (!erreur.isEmpty()) {
-        std::fprintf(stderr, "%s : %s\nVoir « %s --help ».\n", qPrintable(application.arguments()[0]),
-                     qPrintable(erreur), qPrintable(application.arguments()[0]));
+        std::fprintf(stderr, "%s : %s\nVoir « %s --help ».\n",
+                     qPrintable(application.arguments()[0]), qPrintable(erreur),
+                     qPrintable(application.arguments()[0]));
         return std::nullopt;
     }
     return ligne;
@@ -89,7 +90,8 @@ int verifierNiveaux(const QStringList& fichiers)
 {
     bool tousCorrects = true;
     for (const QString& fichier : fichiers) {
-        const std::variant<s_niveau, Refus> lu = lireNiveau(QFile::encodeName(fichier).toStdString());
+        const std::variant<s_niveau, Refus> lu =
+            lireNiveau(QFile::encodeName(fichier).toStdString());
         QString verdict;
         if (const s_niveau* niveau = std::get_if<s_niveau>(&lu)) {
             verdict = QStringLiteral("niveau correct, %1 ennemi%2")

@@ -169,7 +169,6 @@ Ecriture enregistrerNiveau(const s_niveau& niveau, const std::string& chemin, Fo
     if (*nomFichier != chemin) {
         return Ecriture::CheminRefuse; // a zero byte ends the copy early
     }
-    return remplacerFichier(*nomFichier, texteNiveau(niveau, forme))
-               ? Ecriture::Reussie
-               : Ecriture::EcritureImpossible;
+    return remplacerFichier(*nomFichier, texteNiveau(niveau, forme)) ? Ecriture::Reussie
+                                                                     : Ecriture::EcritureImpossible;
 }

@@ -198,7 +198,7 @@ void TForm1::Retirerledernierennemi1Click()
     afficherCompteur();
     // Only an icon drawn since the last clearing leaves the display: the grid is drawn again as
     // that clearing left it, with the other icons drawn since.
-    if (!iconesAffichees.empty() && iconesAffichees.back().ennemi == niveau.nbEnnemis) {
+    if (!iconesAffichees.empty()) {
         iconesAffichees.pop_back();
         TCanvas& surface = ui->Grille->Canvas();
         surface.Draw(0, 0, affichageEfface);
@@ -262,7 +262,7 @@ void TForm1::GrilleMouseUp()
     if (iconesAffichees.empty()) {
         affichageEfface = surface.image();
     }
-    iconesAffichees.push_back({niveau.nbEnnemis - 1, QPoint(colonne, ligne) * pas, icone});
+    iconesAffichees.push_back({QPoint(colonne, ligne) * pas, icone});
     surface.Draw(colonne * pas, ligne * pas, icone);
     afficherCompteur();
 }

@@ -39,9 +39,8 @@ protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
-    // An icon drawn on the grid since the last clearing, for the enemy of that index.
+    // An icon drawn on the grid since the last clearing, where it was drawn.
     struct IconeAffichee {
-        int ennemi;
         QPoint coin;
         QImage image;
     };
@@ -91,7 +90,9 @@ private:
     EntreeSortie* saisieTemps = nullptr; // owned by tempsT
     // The level as last opened or written: what quitting would lose is the difference.
     s_niveau niveauEnregistre;
-    // The grid as it was before the first of iconesAffichees was drawn over it.
+    // The grid as it was before the first of iconesAffichees was drawn over it. They are the
+    // icons of the last enemies placed, in order: nothing else draws on the grid but a clearing
+    // or a background, which empty the list.
     QImage affichageEfface;
     std::vector<IconeAffichee> iconesAffichees;
     TBitmap imageFond;

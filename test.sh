@@ -8,6 +8,9 @@ installer_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_TESTS[@]}"
 installer_locale_fr
 construire "$racine/build"
 ctest --test-dir "$racine/build" --output-on-failure --no-tests=error
+# The Debian package is built too: CPack refuses it when its desktop entry or its metainfo fail
+# their validators.
+(cd "$racine/build" && cpack -G DEB)
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer: any finding fails.
 construire "$racine/build-asan" -DCMAKE_BUILD_TYPE=Debug -DOMBRELIN_SANITIZE=ON

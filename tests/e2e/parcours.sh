@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# What only a real X server shows: real clicks and keys in Qt's file dialog, saved bytes, pixels.
+# What only a real X server shows: real clicks and keys in Qt's file dialog, saved bytes, pixels;
+# then the saved level checked by the editor without a display.
 set -euo pipefail
 cd "$(mktemp -d -t ombrelin-e2e-XXXXXX)" # no dot: the path must hold no ".txt"
 cp "$2"/icones/{boss,drone}.ico .
-trap 'kill $(jobs -p) 2>/dev/null || true; wait' EXIT # some may have ended already
+# Some may have ended already; the folder goes, passed or failed.
+trap 'kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$PWD"' EXIT
 attendre() { # WHAT CHECK...: polls CHECK on a fresh screenshot for 20 s; CHECK may say in ecart why
     local fin=$((SECONDS + 20)) ecart=
     until import -window root ecran.png && "${@:2}" >/dev/null 2>&1; do
@@ -16,8 +18,10 @@ actif() { xdotool getwindowfocus getwindowname | grep -Eq -- "$1"; }
 coproc Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp
 read -r affichage <&"${COPROC[0]}" # told once the server is ready
 export DISPLAY=":$affichage"
+# The level to go on with, given on the command line as the desktop's launcher gives it.
+printf 'Niveau_1\r\n100\r\n1\r\n0\t0.00\ttank\t0.00\t0.00\t-100\r\n' >depart.txt
 env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE QT_QPA_PLATFORM=xcb LC_ALL=fr_FR.UTF-8 \
-    XDG_CONFIG_HOME="$PWD" "$1" & # French: its decimal comma must not reach the file
+    XDG_CONFIG_HOME="$PWD" "$1" depart.txt & # French: its decimal comma must not reach the file
 titre='^Ombrelin : Quorvane$' # matched whole by actif: the search also takes a cut Latin-1 title
 # The grid, 35 px under the central widget's top, is the first white down a column of the window;
 # the folder is listed after the first frame: ready once the list's first entry shows ink.
@@ -36,8 +40,8 @@ cellules() { # image colonne ligne [...]: whether 32 px cells, 33 px apart, show
 }
 # The level file as the game must read it: CR LF line ends, fields split by tabs.
 niveau_vaut() {
-    ecart=$(printf '%s\r\n' Niveau_1 100 2 "0 0.00 boss -5.00 -5.00 $1" \
-        "1 0.00 drone 5.00 5.00 $1" | tr ' ' '\t' | diff - niveau_e2e.txt | cat -A)
+    ecart=$(printf '%s\r\n' Niveau_1 100 3 "0 0.00 tank 0.00 0.00 $1" "1 0.00 boss -5.00 -5.00 $1" \
+        "2 0.00 drone 5.00 5.00 $1" | tr ' ' '\t' | diff - niveau_e2e.txt | cat -A)
 }
 
 cliquer 96 128 # boss.ico
@@ -48,15 +52,20 @@ attendre "les icônes placées" cellules boss.ico 0 10 drone.ico 10 0 xc:white 0
 attendre "le clavier" actif "$titre" # without a window manager, a click gives it, not at once
 xdotool key alt+f g
 attendre "le sélecteur de fichier « Enregistrer sous »" actif '^Enregistrer sous$'
-xdotool type "$PWD/niveau_e2e"
+xdotool key ctrl+a type "$PWD/niveau_e2e" # over the level's own path, offered
 xdotool key alt+e # its button is "&Enregistrer"
 attendre "la confirmation" actif '^Ombrelin$'
 xdotool key Return
 attendre "le fichier d'« Enregistrer sous »" niveau_vaut -100.00
 attendre "la fermeture de la confirmation" eval '! xdotool search --onlyvisible --name "^Ombrelin$"'
-cliquer 384 436 # "Effacer ennemis", which also gives the keyboard back to the main window
+cliquer 384 436 # "Effacer ennemis"
 attendre "la grille effacée" cellules xc:white 0 10 xc:white 10 0
-attendre "le clavier" actif "$titre"
-xdotool key ctrl+s
-attendre "le fichier réécrit par Ctrl+S, ennemis effacés compris" niveau_vaut -100
-rm -rf "$PWD"
+
+verifier() { # CODE FICHIER...: what --verifier must exit with, with no display at all
+    local code=0
+    env -u DISPLAY -u QT_QPA_PLATFORM "$1" --verifier "${@:3}" >/dev/null 2>&1 || code=$?
+    [ "$code" -eq "$2" ] || { echo "ÉCHEC : --verifier ${*:3} : code $code au lieu de $2" >&2; exit 1; }
+}
+verifier "$1" 0 niveau_e2e.txt depart.txt
+verifier "$1" 1 niveau_e2e.txt boss.ico
+verifier "$1" 2

@@ -224,7 +224,7 @@ int main(int argc, char* argv[])
         placerEnnemi(niveau, niveau.nbEnnemis % 11, niveau.nbEnnemis / 11, 0, "tank.ico");
     }
     auto* enregistrerSous = fenetre.widget<QAction>("Enregistrerleniveausous2");
-    const QString cible = fenetre.chemin("niveau"); // the editor appends ".txt"
+    const QString cible = QDir::current().filePath("niveau"); // the editor appends ".txt"
     const int nbSauvegardes = 300;
     afficher("enregistrer sous un niveau de 100 ennemis", nbSauvegardes,
              mesurer(

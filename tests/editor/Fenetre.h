@@ -2,57 +2,93 @@
 #define OMBRELIN_FENETRE_H
 
 #include "Boites.h"
-#include "TCSpinEdit.h"
 #include "TDirectoryListBox.h"
 #include "TDrawGrid.h"
 #include "TFileDialog.h"
 #include "TFileListBox.h"
 #include "Unit1.h"
+#include "demarrage.h"
+#include "fichier_niveau.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
+// The colours of the tests' pictures, by the names that steps give them.
+const QMap<QString, QRgb> COULEURS = {
+    {"blanc", 0xFFFFFFFF}, {"rouge", 0xFFFF0000}, {"vert", 0xFF00A000}, {"bleu", 0xFF0000C8}};
 
-const QRgb BLANC = qRgb(255, 255, 255);
-const QRgb ROUGE = qRgb(255, 0, 0);
-const QRgb VERT = qRgb(0, 160, 0);
-const QRgb BLEU = qRgb(0, 0, 200);
-
-inline QImage plein(QRgb couleur, int cote)
+inline QImage plein(const QString& couleur, int cote)
 {
     QImage image(cote, cote, QImage::Format_RGB32);
-    image.fill(couleur);
+    image.fill(COULEURS[couleur]);
     return image;
 }
 
-// The real message and input boxes up to their modal loop, where a script answers them, as it
-// answers the file dialogs, in order (a null answer, or none left, cancels; a question is answered
-// with a button's text). Each box is logged as "message: …", "erreur: …", "question: …",
-// "saisie: titre|invite|défaut" or "dialogue: filtre".
+// An icon file of "[N×]CÔTÉ:COULEUR[,CÔTÉ:COULEUR...]": N directory entries (one per image by
+// default) pointing in turn at PNG images of those sides and colours.
+inline QByteArray icone(const QString& description)
+{
+    const QStringList images = description.section(u'×', -1).split(u',');
+    const int nombre =
+        description.contains(u'×') ? description.section(u'×', 0, 0).toInt() : int(images.size());
+    QByteArray ico;
+    QDataStream flux(&ico, QIODevice::WriteOnly);
+    flux.setByteOrder(QDataStream::LittleEndian);
+    flux << quint16(0) << quint16(1) << quint16(nombre);
+    QBuffer pngs;
+    pngs.open(QIODevice::WriteOnly);
+    QList<quint32> debuts = {quint32(6 + 16 * nombre)};
+    for (const QString& image : images) {
+        plein(image.section(u':', 1), image.section(u':', 0, 0).toInt()).save(&pngs, "png");
+        debuts << quint32(6 + 16 * nombre + pngs.size());
+    }
+    for (int i = 0; i < nombre; ++i) {
+        const int n = i % int(images.size());
+        flux << quint32(images[n].section(u':', 0, 0).toInt() % 256 * 0x101) << quint16(1)
+             << quint16(32) << debuts[n + 1] - debuts[n] << debuts[n];
+    }
+    return ico + pngs.data();
+}
+
+// Upper-case words that rows write for longer texts: boxes, dialogs, levels and long names.
+const std::pair<QString, QString> ABREGES[] = {
+    {"QUESTION", "=boîte question: Les modifications du niveau « Niveau_1 » ne sont pas "
+                 "enregistrées.\nLes enregistrer avant de continuer ?"},
+    {"SUCCÈS ", "=boîte message: Niveau enregistré avec succés sous : \n"},
+    {"TARDIF", "=boîte message: des temps d'apparition son superieur a la durée totale !"},
+    {"ICÔNE ", "=boîte erreur: Impossible de lire l'icône … "},
+    {"FOND ", "=boîte erreur: Impossible de lire l'image de fond … "},
+    {"NIVEAU ", "=boîte erreur: Impossible d'ouvrir le niveau … "},
+    {"TEMPORAIRE", "Le fichier temporaire « ennemi.tmp » ne peut pas être écrit"},
+    {"FILTRE", "=dialogue fichier map (*.txt)|"},
+    {"SOUS", "menu Enregistrerleniveausous2"},
+    {"UN_TANK", "Niveau_1|100|1|0\t0.00\ttank\t-5.00\t5.00\t-100"},
+    {"DEUX_ENNEMIS", "0\t12.00\tboss\t-5.00\t4.00\t-7|1\t50.00\ttank\t5.00\t-5.00\t-7|"},
+    {"OCTETS", QString::fromLatin1("\x80 \x8Cuvre \x96 \xFF \xE9t\xE9 \x91\xA0")},
+    {"N250", QString(250, u'n')}};
+
+// The real boxes up to their modal loop, where a script answers them in order, as it does the file
+// dialogs (none left, or a null answer, cancels; a question takes a button's text). Boxes are
+// logged as "message: …", "erreur: …", "question: …", "saisie: titre|invite|défaut".
 class BoitesScriptees : public BoitesQt {
 public:
     QStringList reponses;
     QStringList journal;
-    QDialog* modale = nullptr;
+    QStringList dialogues; // "filtre|chemin proposé"; the answers taken tell that they ran
 
     std::optional<QString> Execute(const TFileDialog& dialogue) override
     {
-        journal << "dialogue: " + dialogue.filtreQt();
+        dialogues << dialogue.filtreQt() + '|' + dialogue.FileName;
         const QString reponse = prendre();
         return reponse.isNull() ? std::nullopt : std::optional(reponse);
     }
 
-    void ShowModal(QDialog& fenetre) override
-    {
-        modale = &fenetre;
-        fenetre.show(); // the test closes it as a user would
-    }
+    void ShowModal(QDialog& fenetre) override { fenetre.show(); } // closed as a user would
 
 protected:
     int lancer(QDialog& boite) override
@@ -68,19 +104,19 @@ protected:
         if (message.textFormat() != Qt::PlainText) {
             qFatal("a box would read names as markup: %s", qPrintable(message.text()));
         }
-        if (message.icon() == QMessageBox::Question) {
-            journal << "question: " + message.text();
-            const QString reponse = prendre();
-            for (QAbstractButton* bouton : message.buttons()) {
-                if (bouton->text().remove('&') == reponse) {
-                    return message.standardButton(bouton);
-                }
-            }
-            return QMessageBox::Cancel;
+        if (message.icon() != QMessageBox::Question) {
+            journal << (message.icon() == QMessageBox::Critical ? "erreur: " : "message: ") +
+                           message.text();
+            return QMessageBox::Ok;
         }
-        journal << (message.icon() == QMessageBox::Critical ? "erreur: " : "message: ") +
-                       message.text();
-        return QMessageBox::Ok;
+        journal << "question: " + message.text();
+        const QString reponse = prendre();
+        for (QAbstractButton* bouton : message.buttons()) {
+            if (bouton->text().remove(u'&') == reponse) {
+                return message.standardButton(bouton);
+            }
+        }
+        return QMessageBox::Cancel;
     }
 
 private:
@@ -88,7 +124,8 @@ private:
 };
 
 // Each test starts from the main window opened in a fresh current directory that holds a green
-// tank.ico and a blue boss.ico, and drives it with real mouse, focus and key events.
+// tank.ico, a blue boss.ico and a blue fond.bmp, and plays rows of steps on it with real mouse,
+// focus and key events.
 class Fenetre : public QObject {
     Q_OBJECT
 
@@ -96,92 +133,70 @@ public:
     BoitesScriptees boites;
     std::unique_ptr<TForm1> form;
 
-    static void creerIcone(const QString& nom, QRgb couleur)
-    {
-        plein(couleur, 32).save(nom, "ico");
-    }
+    Fenetre() { preparerApplication(*qApp); }
 
-    static void ecrire(const QString& nom, const QByteArray& contenu)
-    {
-        QFile fichier(nom);
-        QVERIFY(fichier.open(QIODevice::WriteOnly));
-        fichier.write(contenu);
-    }
-
-    static QByteArray lire(const QString& nom)
-    {
-        QFile fichier(nom);
-        return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : "<absent>";
-    }
-
-    // Puts a FIFO where nom was, or a symbolic link to cible.
-    static void remplacer(const QString& nom, const QString& cible = {})
-    {
-        QFile::remove(nom);
-        QVERIFY(cible.isNull() ? mkfifo(qPrintable(nom), 0600) == 0 : QFile::link(cible, nom));
-    }
-
-    template <class T = QWidget> T* widget(const char* nom) const
+    template <class T = QWidget> T* widget(const QString& nom) const
     {
         return form->findChild<T*>(nom);
-    }
-    void declencher(const char* action) const { widget<QAction>(action)->trigger(); }
-    QString chemin(const QString& nom) const { return QDir(dossier_->path()).filePath(nom); }
-    // Lists the current directory again, as a double click in the directory list does.
-    void relister() const { widget<TDirectoryListBox>("dossiers")->setDirectory(chemin("")); }
-
-    QStringList listees() const
-    {
-        QStringList noms;
-        for (int i = 0; i < widget<TFileListBox>("fichiers")->model()->rowCount(); ++i) {
-            noms << widget<TFileListBox>("fichiers")->model()->index(i, 0).data().toString();
-        }
-        return noms;
     }
 
     void choisirIcone(const QString& nom) const
     {
         auto* fichiers = widget<TFileListBox>("fichiers");
-        const QModelIndex entree = fichiers->model()->index(int(listees().indexOf(nom)), 0);
-        fichiers->scrollTo(entree);
+        const QModelIndexList entrees = fichiers->model()->match(
+            fichiers->model()->index(0, 0), Qt::DisplayRole, nom, 1, Qt::MatchExactly);
+        QVERIFY2(!entrees.isEmpty(), qPrintable(nom + " n'est pas listé"));
+        fichiers->scrollTo(entrees[0]);
         QTest::mouseClick(fichiers->viewport(), Qt::LeftButton, {},
-                          fichiers->visualRect(entree).center());
+                          fichiers->visualRect(entrees[0]).center());
     }
 
-    // Click, select all, type over it: the field is entered and still being edited.
-    void taper(const char* champ, const QString& texte) const
-    {
-        QTest::mouseClick(widget(champ), Qt::LeftButton, {}, QPoint(5, 10));
-        QTest::keyClick(widget(champ), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(widget(champ), texte.isEmpty() ? "\b" : texte);
-    }
-
-    // The same, then Tab leaves the field.
-    void saisir(const char* champ, const QString& texte) const
-    {
-        taper(champ, texte);
-        QTest::keyClick(widget(champ), Qt::Key_Tab);
-    }
-
-    // At a cell's centre; or at offset from its top-left corner.
-    void cliquerCellule(int colonne, int ligne, Qt::MouseButton bouton = Qt::LeftButton,
-                        QPoint decalage = {16, 16}) const
+    // On the cell's last pixel: a line or a frame misplaced by one would take the next cell.
+    void cliquerCellule(int colonne, int ligne) const
     {
         auto* grille = widget<TDrawGrid>("Grille");
-        QTest::mouseClick(grille, bouton, {},
+        QTest::mouseClick(grille, Qt::LeftButton, {},
                           grille->contentsRect().topLeft() + QPoint(colonne, ligne) * 33 +
-                              decalage);
+                              QPoint(31, 31));
+    }
+
+    static void ecrire(const QString& nom, const QByteArray& octets)
+    {
+        QFile fichier(nom);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write(octets);
     }
 
     const QImage& surface() const { return widget<TDrawGrid>("Grille")->Canvas().image(); }
 
-    // Whether the grid cell, or the whole surface, is of one colour.
-    bool uni(QRgb couleur, int colonne = -1, int ligne = 0) const
+    // The name of the one colour of an image, "mêlé" when it has several.
+    static QString couleur(const QImage& image)
     {
-        const QRect zone = colonne < 0 ? surface().rect() : QRect(colonne * 33, ligne * 33, 32, 32);
-        QImage attendu(zone.size(), QImage::Format_RGB32);
-        attendu.fill(couleur);
-        return surface().copy(zone) == attendu;
+        const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+        const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constBits());
+        const auto uni = [&](QRgb pixel) { return pixel == pixels[0]; };
+        return rgb.isNull() ? "vide"
+               : std::all_of(pixels, pixels + rgb.width() * rgb.height(), uni)
+                   ? COULEURS.key(pixels[0], "autre")
+                   : "mêlé";
+    }
+
+    // Plays steps separated by "; ": what a user does or puts in the folder, and after "=" what
+    // must hold at that point. Every box shown must be checked by a "=boîte", in order.
+    void jouer(QString etapes)
+    {
+        for (const auto& [abrege, texte] : ABREGES) {
+            etapes.replace(abrege, texte);
+        }
+        for (const QString& etape : etapes.split("; ", Qt::SkipEmptyParts)) {
+            faire(etape.section(u' ', 0, 0), etape.section(u' ', 1));
+            if (QTest::currentTestFailed()) {
+                qWarning("à l'étape « %s »", qPrintable(etape));
+                return;
+            }
+        }
+        QCOMPARE(boites.journal, QStringList());
+        QCOMPARE(boites.reponses, QStringList());
     }
 
 public slots: // Qt Test runs them around each test; a benchmark calls them itself
@@ -189,14 +204,15 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
     {
         dossier_ = std::make_unique<QTemporaryDir>();
         QDir::setCurrent(dossier_->path());
-        creerIcone("tank.ico", VERT);
-        creerIcone("boss.ico", BLEU);
+        ecrire("tank.ico", icone("32:vert"));
+        ecrire("boss.ico", icone("32:bleu"));
+        plein("bleu", 363).save("fond.bmp");
         boites = {};
         form = std::make_unique<TForm1>(boites);
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(listees().size(), 2); // listed once the window has painted
+        QTRY_COMPARE(widget<TFileListBox>("fichiers")->model()->rowCount(), 2); // once painted
     }
 
     void cleanup()
@@ -207,6 +223,107 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
     }
 
 private:
+    // Steps: "icône NOM", "T TEXTE" and "durée TEXTE" (typed over, the field stays entered),
+    // "touche SÉQUENCE", "case COLONNE LIGNE [FOIS]", "clic WIDGET", "menu ACTION", "fermer" (from
+    // the frame), "» RÉPONSE" for the next box or dialog (none cancels, "∅" is the empty text);
+    // in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM
+    // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE".
+    void faire(const QString& verbe, const QString& reste)
+    {
+        const QStringList mots = reste.split(u' ');
+        QWidget* champ = widget(verbe == "T" ? "tempsT" : "DureeMission");
+        if (verbe.startsWith(u'=')) {
+            constater(verbe.mid(1), reste);
+        } else if (verbe == "icône") {
+            choisirIcone(reste);
+        } else if (verbe == "T" || verbe == "durée") {
+            QTest::mouseClick(champ, Qt::LeftButton, {}, QPoint(5, 10));
+            QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(champ, reste.isEmpty() ? "\b" : reste);
+        } else if (verbe == "touche") {
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(reste));
+        } else if (verbe == "case") {
+            for (int i = 0; i < mots.value(2, "1").toInt(); ++i) {
+                cliquerCellule(mots[0].toInt(), mots[1].toInt());
+            }
+        } else if (verbe == "clic") {
+            QTest::mouseClick(widget(reste), Qt::LeftButton);
+        } else if (verbe == "menu") {
+            widget<QAction>(reste)->trigger();
+        } else if (verbe == "fermer") {
+            form->close();
+        } else if (verbe == "»") {
+            boites.reponses << (reste.isEmpty() ? QString() : QString(reste).remove("∅"));
+        } else if (verbe == "ico") {
+            ecrire(reste.section(u' ', 1), icone(mots[0]));
+            faire("aller", "");
+        } else if (verbe == "bmp") {
+            plein(mots[0].section(u':', 1), mots[0].section(u':', 0, 0).toInt())
+                .save(reste.section(u' ', 1), "bmp");
+        } else if (verbe == "écrire") {
+            ecrire(mots[0], reste.section(u' ', 1).replace(u'|', "\r\n").toLatin1());
+        } else if (verbe == "aller") { // as a double click in the folder list
+            widget<TDirectoryListBox>("dossiers")->setDirectory(reste);
+        } else {
+            QVERIFY2(verbe == "sh", qPrintable("étape inconnue : " + verbe));
+            QCOMPARE(QProcess::execute("sh", {"-c", reste}), 0);
+        }
+    }
+
+    // Checks "=QUOI [SUJET] ATTENDU": what the window shows for QUOI must be ATTENDU. "=boîte DÉBUT
+    // [… PARTIE]..." takes the next box; "=dialogue" the next file dialog, or "aucun"; "=niveau"
+    // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
+    // "=aperçu" (colours); "=texte WIDGET"; "=compteur"; "=fichiers", "=dossiers" (listed);
+    // "=visible WIDGET", "=actif ACTION" (oui or non).
+    void constater(const QString& quoi, const QString& attendu)
+    {
+        const QStringList mots = attendu.split(u' ');
+        const int sujet =
+            quoi == "case" ? 2 : QStringList{"fichier", "texte", "visible", "actif"}.contains(quoi);
+        QString vu;
+        if (quoi == "boîte") {
+            vu = boites.journal.isEmpty() ? "(aucune)" : boites.journal.takeFirst();
+            const QStringList parties = attendu.split(" … ");
+            const auto dedans = [&](const QString& partie) { return vu.contains(partie); };
+            if (vu.startsWith(parties[0]) && std::all_of(parties.begin(), parties.end(), dedans)) {
+                vu = attendu;
+            }
+        } else if (quoi == "dialogue") {
+            vu = boites.dialogues.isEmpty() ? "aucun" : boites.dialogues.takeFirst();
+        } else if (quoi == "fichiers" || quoi == "dossiers") { // the folder's, below it
+            const auto* liste = widget<QAbstractItemView>(quoi);
+            for (int i = quoi == "fichiers" ? 0 : liste->currentIndex().row() + 1;
+                 i < liste->model()->rowCount(); ++i) {
+                vu += liste->model()->index(i, 0).data().toString().trimmed() + ' ';
+            }
+            vu.chop(1);
+        } else if (quoi == "niveau") {
+            vu = QString::fromLatin1(texteNiveau(niveau, FormeProfondeur::Entiere));
+        } else if (quoi == "fichier") {
+            QFile fichier(mots[0]);
+            vu = fichier.open(QIODevice::ReadOnly) ? QString::fromLatin1(fichier.readAll())
+                                                   : "(absent)";
+        } else if (quoi == "case" || quoi == "grille" || quoi == "aperçu") {
+            vu = couleur(quoi == "aperçu" ? widget<QLabel>("Icone")->pixmap().toImage()
+                         : quoi == "grille"
+                             ? surface()
+                             : surface().copy(mots[0].toInt() * 33, mots[1].toInt() * 33, 32, 32));
+        } else if (quoi == "texte") { // a label's is never read as markup
+            const auto* label = widget<QLabel>(mots[0]);
+            vu = widget(mots[0])->property("text").toString() +
+                 (label && label->textFormat() != Qt::PlainText ? " (balisé)" : "");
+        } else if (quoi == "compteur") { // the count, and the label that shows it
+            vu = QString::number(niveau.nbEnnemis) + widget<QLabel>("labelNbEnn")->text();
+            vu.remove("nombre total d'ennemis : " + attendu + "/100");
+        } else if (quoi == "visible") {
+            vu = (mots[0] == "Form1" ? form.get() : widget(mots[0]))->isVisible() ? "oui" : "non";
+        } else {
+            QVERIFY2(quoi == "actif", qPrintable("constat inconnu : " + quoi));
+            vu = widget<QAction>(mots[0])->isEnabled() ? "oui" : "non";
+        }
+        QCOMPARE(vu.replace("\r\n", "|"), attendu.section(u' ', sujet));
+    }
+
     std::unique_ptr<QTemporaryDir> dossier_;
 };
 

@@ -1,108 +1,124 @@
 #include "Fenetre.h"
 
-#include <QPushButton>
-
-// The README's table of bad inputs, one row per way in: each shows its box, naming what it
-// refuses, and leaves the level, the grid (as it is, and once cleared under the background in
-// use), the icon preview and the folder as they were. The kinds of unreadable pictures are the grid
-// tests' own.
+// The README's table of bad inputs, a row each: what is prepared, then what is done and the boxes
+// it shows, naming what they refuse. Each leaves the level, the grid (as it is, and once cleared),
+// the icon preview and the folder as they were.
 class TestEntreesInvalides : public Fenetre {
     Q_OBJECT
 
-    QStringList etat() const
+    QStringList etat()
     {
         const auto grille = [this] {
             return QString::number(qHashBits(surface().bits(), surface().sizeInBytes()));
         };
-        QStringList etat = {QString::fromStdString(niveau.nom), QString::number(niveau.duree),
-                            QString::number(niveau.profondeur), QString::number(niveau.nbEnnemis),
-                            grille()};
-        // The preview too: every icon here is green.
-        etat << QString::number(widget<QLabel>("Icone")->pixmap().toImage().pixel(9, 9));
-        QTest::mouseClick(widget<QPushButton>("effacement"), Qt::LeftButton);
+        QStringList etat = {QString::fromLatin1(texteNiveau(niveau, FormeProfondeur::Entiere)),
+                            grille(), couleur(widget<QLabel>("Icone")->pixmap().toImage())};
+        QTest::mouseClick(widget("effacement"), Qt::LeftButton);
         etat << grille();
         for (const QFileInfo& entree : QDir().entryInfoList(QDir::AllEntries | QDir::System |
                                                             QDir::Hidden | QDir::NoDotAndDotDot)) {
-            etat << entree.fileName() + ' ' + (entree.isSymLink() ? "" : lire(entree.fileName()));
+            QFile fichier(entree.fileName());
+            const bool lisible =
+                entree.isFile() && !entree.isSymLink() && fichier.open(QIODevice::ReadOnly);
+            etat << entree.fileName() + ' ' + (lisible ? fichier.read(1 << 16) : "");
         }
+        boites.journal.clear(); // the clearing's own boxes
         return etat;
     }
 
-    void placer(const QString& icone) const
-    {
-        choisirIcone(icone);
-        cliquerCellule(4, 4);
-    }
-
-    void renommer(const QString& nom)
-    {
-        boites.reponses = {nom};
-        QTest::mouseClick(widget("NomNiveau"), Qt::LeftButton);
-    }
-
-    void repondre(const QString& reponse, const char* action)
-    {
-        boites.reponses = {reponse};
-        declencher(action);
-    }
-
 private slots:
-    void chaqueEntreeInvalideEstRefuseeSansRienChanger()
+    void refusee_data()
     {
-        const QString tropLong = QString(250 - chemin("").toUtf8().size(), 'n'); // 255 bytes
-        const QString temporaire = "Le fichier temporaire « ennemi.tmp »";
-        const char* sous = "Enregistrerleniveausous2";
-        // A scratch file that would write elsewhere.
-        const auto lien = [] { remplacer("ennemi.tmp", "victime"); };
-        const struct {
-            QString nom, boite; // what the box names, the start of its text
-            std::function<void()> faire;
-            int boites = 1;
-            std::function<void()> avant = [] {};
-        } cas[] = {
-            {"corrompue.ico", "erreur: Impossible de lire l'icône",
-             [&] { placer("corrompue.ico"); }, 2}, // when picked, and again on the click
-            {"ta\tb.ico", "message: « ", [&] { placer("ta\tb.ico"); }},
-            {"日本.ico", "message: « ", [&] { placer("日本.ico"); }},
-            {"<img src=zero>日.ico", "message: « ", [&] { placer("<img src=zero>日.ico"); }},
-            {"ennemi.tmp", "message: " + temporaire, [&] { placer("tank.ico"); }, 1, lien},
-            {"corrompu.bmp", "erreur: Impossible de lire l'image de fond",
-             [&] { repondre(chemin("corrompu.bmp"), "background1"); }},
-            {tropLong, "erreur: Ce chemin", [&] { repondre(chemin(tropLong), sous); }},
-            {"ligne\n.txt", "erreur: Ce chemin", [&] { repondre(chemin("ligne\n.txt"), sous); }},
-            {"absent/n.txt", "erreur: Impossible d'écrire",
-             [&] { repondre(chemin("absent/n.txt"), sous); }},
-            {"ennemi.tmp", "erreur: " + temporaire, [&] { declencher("Enregistrer1"); }, 1, lien},
-            {"'abc'", "erreur: ", [&] { saisir("DureeMission", "abc"); }},
-            {"'-40.5'", "erreur: ", [&] { repondre("-40.5", "changerlaprofondeur1"); }},
-            {"« ta\tb »", "message: ", [&] { renommer("ta\tb"); }},
-            {"« \u0081 »", "message: ", [&] { renommer("\u0081"); }}, // Latin-1, not Windows-1252
+        QTest::addColumn<QString>("preparation");
+        QTest::addColumn<QString>("action");
+        const auto ligne = [](const char* nom, const char* preparation, const char* action) {
+            QTest::newRow(nom) << QString(preparation) << QString(action);
         };
-        for (const char* nom : {"corrompue.ico", "ta\tb.ico", "日本.ico", "<img src=zero>日.ico"}) {
-            creerIcone(nom, VERT);
-        }
-        remplacer("zero", "/dev/zero"); // what markup in a name would read
-        relister();
-        ecrire("corrompue.ico", "\x00\x00\x01\x00 pas une icone");
-        ecrire("corrompu.bmp", "BM pas une image");
-        ecrire("victime", "intacte");
-        plein(BLEU, 363).save("fond.bmp");
-        placer("tank.ico"); // a level with an enemy, a background and a file
-        repondre(chemin("fond.bmp"), "background1");
-        repondre(chemin("niveau.txt"), sous);
-        for (const auto& c : cas) {
-            c.avant();
-            const QStringList avant = etat();
-            boites.journal.clear();
-            c.faire();
-            QCOMPARE(boites.journal.filter(QRegularExpression("^(erreur|message): ")).size(),
-                     c.boites);
-            QVERIFY2(boites.journal.last().startsWith(c.boite) &&
-                         boites.journal.last().contains(c.nom),
-                     qPrintable(boites.journal.last()));
-            QCOMPARE(etat(), avant);
-            QFile::remove("ennemi.tmp");
-        }
+        ligne("icône d'octets quelconques", "écrire corrompue.ico pas une icône; aller ",
+              "icône corrompue.ico; case 4 4; ICÔNE corrompue.ico; ICÔNE corrompue.ico");
+        ligne("icône vide", "écrire vide.ico; aller ",
+              "icône vide.ico; case 4 4; ICÔNE vide.ico; ICÔNE vide.ico");
+        ligne("icône dont l'image annonce plus de 256 × 256", "ico 300:bleu geante.ico",
+              "icône geante.ico; case 4 4; ICÔNE geante.ico; ICÔNE geante.ico");
+        ligne("icône effacée depuis la liste", "sh rm boss.ico",
+              "icône boss.ico; case 4 4; ICÔNE boss.ico; ICÔNE boss.ico");
+        ligne("icône devenue lien vers /dev/zero", "sh ln -sf /dev/zero boss.ico",
+              "icône boss.ico; case 4 4; ICÔNE boss.ico; ICÔNE boss.ico");
+        ligne("fond corrompu", "écrire corrompu.bmp BM pas une image",
+              "» corrompu.bmp; menu background1; FOND corrompu.bmp");
+        ligne("fond coupé court", "sh head -c 4096 fond.bmp >tronque.bmp",
+              "» tronque.bmp; menu background1; FOND tronque.bmp");
+        // The header's width and height, 4 bytes each from byte 18, in octal.
+        ligne("fond de 30000 × 30000",
+              "sh cp fond.bmp g.bmp && printf '\\060\\165\\0\\0\\060\\165\\0\\0' | dd of=g.bmp "
+              "bs=1 seek=18 conv=notrunc status=none",
+              "» g.bmp; menu background1; FOND g.bmp");
+        ligne("fond de côté INT_MIN",
+              "sh cp fond.bmp m.bmp && printf '\\0\\0\\0\\200\\0\\0\\0\\200' | dd of=m.bmp bs=1 "
+              "seek=18 conv=notrunc status=none",
+              "» m.bmp; menu background1; FOND m.bmp");
+        ligne("fond FIFO", "sh mkfifo fifo.bmp", "» fifo.bmp; menu background1; FOND fifo.bmp");
+        ligne("fond lien vers /dev/zero", "sh ln -s /dev/zero zero.bmp",
+              "» zero.bmp; menu background1; FOND zero.bmp");
+        ligne("fond en usage effacé depuis", // the icons go with the first clearing
+              "sh rm fond.bmp; clic effacement; FOND fond.bmp", "clic effacement; FOND fond.bmp");
+        ligne("durée abc", "", "durée abc; touche Tab; =boîte erreur: 'abc' n'est pas");
+        ligne("profondeur -40.5", "",
+              "» -40.5; menu changerlaprofondeur1; =boîte saisie; =boîte erreur: '-40.5'");
+        ligne("profondeur 99999999999", "",
+              "» 99999999999; menu changerlaprofondeur1; =boîte saisie; =boîte erreur: '999");
+        ligne("chemin de 255 octets", "", "» N250n; SOUS; =boîte erreur: Ce chemin … N250n.txt");
+        ligne("chemin à saut de ligne", "", "» a\nb; SOUS; =boîte erreur: Ce chemin … a\nb.txt");
+        ligne("un dossier à la place du fichier", "sh mkdir d.txt",
+              "» d.txt; SOUS; =boîte erreur: Impossible d'écrire le fichier … d.txt");
+        ligne("un dossier absent", "",
+              "» absent/n; SOUS; =boîte erreur: Impossible d'écrire le fichier … absent/n.txt");
+        ligne("ennemi.tmp dossier, placer", "sh mkdir ennemi.tmp",
+              "case 4 4; =boîte message: TEMPORAIRE");
+        ligne("ennemi.tmp lien, enregistrer", "écrire victime intacte; sh ln -s victime ennemi.tmp",
+              "touche Ctrl+S; =boîte erreur: TEMPORAIRE");
+        ligne("ennemi.tmp lien cassé, placer", "sh ln -s absent ennemi.tmp",
+              "case 4 4; =boîte message: TEMPORAIRE");
+        ligne("ennemi.tmp FIFO, enregistrer", "sh mkfifo ennemi.tmp",
+              "touche Ctrl+S; =boîte erreur: TEMPORAIRE");
+        ligne("icône à tabulation", "ico 32:vert ta\tb.ico",
+              "icône ta\tb.ico; case 4 4; =boîte message: « ta\tb.ico » ne peut pas");
+        ligne("icône à saut de ligne", "ico 32:vert ta\nb.ico",
+              "icône ta\nb.ico; case 4 4; =boîte message: « ta\nb.ico » ne peut pas");
+        ligne("icône hors Windows-1252", "ico 32:vert 日本.ico",
+              "icône 日本.ico; case 4 4; =boîte message: « 日本.ico » ne peut pas");
+        ligne("icône à balises", "sh ln -s /dev/zero zero; ico 32:vert <img src=zero>日.ico",
+              "icône <img src=zero>日.ico; case 4 4; =boîte message: « <img src=zero>日.ico »");
+        ligne("nom du niveau à tabulation", "",
+              "» ta\tb; clic NomNiveau; =boîte saisie; =boîte message: « ta\tb » ne peut pas");
+        ligne("nom du niveau à saut de ligne", "",
+              "» ta\nb; clic NomNiveau; =boîte saisie; =boîte message: « ta\nb » ne peut pas");
+        ligne("nom du niveau hors Windows-1252", "",
+              "» \u0081; clic NomNiveau; =boîte saisie; =boîte message: « \u0081 » ne peut pas");
+        ligne("niveau FIFO", "sh mkfifo fifo.txt", "» fifo.txt; touche Ctrl+O; NIVEAU fifo.txt");
+        ligne("niveau de 1 Gio", "sh truncate -s 1G gros.txt",
+              "» gros.txt; touche Ctrl+O; NIVEAU gros.txt");
+        ligne("texte d'un autre programme", "écrire autre.txt [Desktop Entry]|Name=Autre|",
+              "» autre.txt; touche Ctrl+O; NIVEAU autre.txt");
+        ligne("profondeurs mêlées",
+              "écrire mele.txt "
+              "N|100|2|0\t0.00\ttank\t0.00\t0.00\t-100|1\t0.00\ttank\t0.00\t0.00\t-100.00|",
+              "» mele.txt; touche Ctrl+O; NIVEAU mele.txt … ligne 5");
+        ligne("un nombre d'ennemis qui ment",
+              "écrire ment.txt N|100|2|0\t0.00\ttank\t0.00\t0.00\t-100|",
+              "» ment.txt; touche Ctrl+O; NIVEAU ment.txt … ligne 5");
+    }
+
+    void refusee()
+    {
+        QFETCH(QString, preparation);
+        QFETCH(QString, action);
+        jouer("aller ; icône tank.ico; case 4 4; » fond.bmp; menu background1; » niveau.txt; "
+              "SOUS; SUCCÈS niveau.txt; " +
+              preparation);
+        const QStringList avant = etat();
+        jouer(action);
+        QCOMPARE(etat(), avant);
     }
 };
 

@@ -83,10 +83,34 @@ mutant level/fichier_niveau.cpp 'cible = fs::canonical(cible, erreur);' ';' \
     'remplacement : le lien remplacé au lieu de sa cible'
 mutant level/fichier_niveau.cpp 'if (*nomFichier != chemin) {' 'if (false) {' \
     'chemin : coupé par un zéro accepté'
+mutant level/niveau.cpp 'return a.nom == b.nom &&' 'return' 'égalité : le nom oublié'
+mutant level/niveau.cpp 'if (niveau.nbEnnemis == 0) {' 'if (niveau.nbEnnemis < 0) {' \
+    'retirer : un niveau vide passe sous zéro'
+mutant level/lecture_niveau.cpp 'static_cast<std::size_t>(etat.st_size) > TAILLE_MAX_NIVEAU' \
+    'static_cast<std::size_t>(etat.st_size) > 2 * TAILLE_MAX_NIVEAU' 'lecture : 128 Kio acceptés'
+mutant level/lecture_niveau.cpp 'octets.resize(lus);' ';' 'lecture : zéros après le texte lu'
+mutant level/lecture_niveau.cpp "ligne.back() == '\\r'" 'false' 'lecture : CR gardé en fin de ligne'
+mutant level/lecture_niveau.cpp 'DUREE_MIN = -99;' 'DUREE_MIN = -100;' 'lecture : durée -100 acceptée'
+mutant level/lecture_niveau.cpp '*nombre > NB_MAX_ENNEMIS' '*nombre > NB_MAX_ENNEMIS + 1' \
+    'lecture : 101 ennemis annoncés acceptés'
+mutant level/lecture_niveau.cpp '|| std::to_string(valeur) != texte' '' \
+    'lecture : entiers non canoniques acceptés'
+mutant level/lecture_niveau.cpp '    if (!lignes.finies()) {' '    if (false) {' \
+    'lecture : lignes après le dernier ennemi acceptées'
+mutant level/lecture_niveau.cpp 'entier((*champ)[0]) != i' '!entier((*champ)[0])' \
+    'lecture : indice quelconque accepté'
+mutant level/lecture_niveau.cpp '*temps < 0' '*temps < -1' 'lecture : temps -1 accepté'
+mutant level/lecture_niveau.cpp '*valeur != std::trunc(*valeur) || ' '' \
+    'lecture : position fractionnaire acceptée'
+mutant level/lecture_niveau.cpp '"\x81\x8D\x8F\x90\x9D"' '"\x8D\x8F\x90\x9D"' \
+    'lecture : octet 0x81 accepté'
+mutant level/lecture_niveau.cpp 'entiere.remove_suffix(3);' ';' 'lecture : forme décimale refusée'
+mutant level/lecture_niveau.cpp '(*champ)[5] != profondeur' 'false' \
+    'lecture : profondeurs mêlées acceptées'
 
 # The main window's handlers
 mutant editor/Unit1.cpp 'niveau.duree = 100;' 'niveau.duree = 10;' 'FormCreate : durée 10'
-mutant editor/Unit1.cpp 'niveau.profondeur = -100;' 'niveau.profondeur = 100;' \
+mutant editor/Unit1.cpp 'niveau.profondeur = PROFONDEUR_INITIALE;' 'niveau.profondeur = 100;' \
     'FormCreate : profondeur 100'
 mutant editor/Unit1.cpp 'void TForm1::Quitter1Click() { close(); }' \
     'void TForm1::Quitter1Click() {}' 'Quitter1Click : ne ferme rien'
@@ -138,6 +162,37 @@ mutant editor/Unit1.cpp 'IntToStr(niveau.profondeur)));' 'QString()));' \
 mutant editor/Unit1.cpp '        DureeMissionExit();' ';' \
     'appliquerSaisieEnCours : durée en cours ignorée'
 mutant editor/Unit1.cpp '        tempsTExit();' ';' 'appliquerSaisieEnCours : T en cours ignoré'
+mutant editor/Unit1.cpp 'if (confirmerAbandon() && OpenDialog1.Execute()) {' \
+    'if (OpenDialog1.Execute()) {' 'Ouvrirunniveau1Click : rien demandé'
+mutant editor/Unit1.cpp 'SaveDialog1.FileName = chemin;' ';' 'ouvrir : chemin du niveau oublié'
+mutant editor/Unit1.cpp "DureeMissionExit(); // T's bound follows" ';' 'ouvrir : borne de T inchangée'
+mutant editor/Unit1.cpp "effacementClick(); // the icons drawn were another level's" ';' \
+    'ouvrir : affichage gardé'
+mutant editor/Unit1.cpp 'if (niveau == niveauEnregistre) {' 'if (true) {' \
+    'confirmerAbandon : jamais de question'
+mutant editor/Unit1.cpp '        return niveau == niveauEnregistre;' '        return true;' \
+    'confirmerAbandon : Enregistrer sans rien écrire abandonne'
+mutant editor/Unit1.cpp '    case QMessageBox::Discard:' '    case QMessageBox::Cancel:' \
+    'confirmerAbandon : Ne pas enregistrer garde'
+mutant editor/Unit1.cpp 'evenement->setAccepted(fermer);' 'evenement->setAccepted(true);' \
+    'closeEvent : fermeture toujours acceptée'
+mutant editor/Unit1.cpp '        niveauEnregistre = niveau;' ';' 'enregistrer : niveau écrit non retenu'
+mutant editor/Unit1.cpp 'setEnabled(niveau.nbEnnemis > 0);' 'setEnabled(true);' \
+    'afficherCompteur : Retirer jamais grisé'
+mutant editor/Unit1.cpp 'iconesAffichees.pop_back();' ';' 'Retirer : icône retirée toujours affichée'
+mutant editor/Unit1.cpp 'surface.Draw(0, 0, affichageEfface);' ';' \
+    'Retirer : grille non redessinée'
+mutant editor/Unit1.cpp $'    iconesAffichees.clear();\n    TCanvas' '    TCanvas' \
+    'effacementClick : icônes effacées retenues'
+mutant editor/Unit1.cpp 'iconesAffichees.clear(); // under the background' '// under the background' \
+    'background1Click : icônes recouvertes retenues'
+mutant editor/demarrage.cpp 'return tousCorrects ? 0 : 1;' 'return 0;' '--verifier : toujours 0'
+mutant editor/demarrage.cpp 'if (ligne.verifier && ligne.fichiers.isEmpty()) {' 'if (false) {' \
+    '--verifier sans fichier accepté'
+mutant editor/demarrage.cpp "if (argv[i][0] == '-' && argv[i][1] != '\\0') {" 'if (false) {' \
+    'ligne de commande : une fenêtre même pour --verifier'
+mutant editor/main.cpp 'Form1.ouvrirNiveau(ligne->fichiers.first());' ';' \
+    'démarrage : FICHIER ignoré'
 
 # The grid and its canvas
 mutant toolkit/TDrawGrid.cpp 'std::clamp(surSurface.x() / PAS,' \

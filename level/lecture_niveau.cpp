@@ -26,16 +26,12 @@ const char* const ILLISIBLE = "un fichier lisible";
 std::variant<std::string, Refus> lireOctets(const std::string& chemin)
 {
     const Refus pasOrdinaire{0, "un fichier ordinaire, pas un dossier, un tube ni un périphérique"};
-    const Refus tropGrand{0, "un fichier de 64 Kio au plus"};
     struct stat etat {};
     if (::stat(chemin.c_str(), &etat) != 0) {
         return Refus{0, ILLISIBLE};
     }
     if (!S_ISREG(etat.st_mode)) {
         return pasOrdinaire;
-    }
-    if (static_cast<std::size_t>(etat.st_size) > TAILLE_MAX_NIVEAU) {
-        return tropGrand;
     }
     const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -45,7 +41,7 @@ std::variant<std::string, Refus> lireOctets(const std::string& chemin)
         ::close(fd);
         return pasOrdinaire;
     }
-    // One byte past the limit tells a file that has grown since.
+    // One byte past the limit tells a larger file, which is read no further.
     std::string octets(TAILLE_MAX_NIVEAU + 1, '\0');
     std::size_t lus = 0;
     ssize_t n = 0;
@@ -57,7 +53,7 @@ std::variant<std::string, Refus> lireOctets(const std::string& chemin)
         return Refus{0, ILLISIBLE};
     }
     if (lus > TAILLE_MAX_NIVEAU) {
-        return tropGrand;
+        return Refus{0, "un fichier de 64 Kio au plus"};
     }
     octets.resize(lus);
     return octets;

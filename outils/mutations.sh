@@ -86,8 +86,8 @@ mutant level/fichier_niveau.cpp 'if (*nomFichier != chemin) {' 'if (false) {' \
 mutant level/niveau.cpp 'return a.nom == b.nom &&' 'return' 'égalité : le nom oublié'
 mutant level/niveau.cpp 'if (niveau.nbEnnemis == 0) {' 'if (niveau.nbEnnemis < 0) {' \
     'retirer : un niveau vide passe sous zéro'
-mutant level/lecture_niveau.cpp 'static_cast<std::size_t>(etat.st_size) > TAILLE_MAX_NIVEAU' \
-    'static_cast<std::size_t>(etat.st_size) > 2 * TAILLE_MAX_NIVEAU' 'lecture : 128 Kio acceptés'
+mutant level/lecture_niveau.cpp 'if (lus > TAILLE_MAX_NIVEAU) {' 'if (lus > TAILLE_MAX_NIVEAU + 1) {' \
+    'lecture : plus de 64 Kio acceptés'
 mutant level/lecture_niveau.cpp 'octets.resize(lus);' ';' 'lecture : zéros après le texte lu'
 mutant level/lecture_niveau.cpp "ligne.back() == '\\r'" 'false' 'lecture : CR gardé en fin de ligne'
 mutant level/lecture_niveau.cpp 'DUREE_MIN = -99;' 'DUREE_MIN = -100;' 'lecture : durée -100 acceptée'

@@ -273,7 +273,8 @@ private:
     // Checks "=QUOI [SUJET] ATTENDU": what the window shows for QUOI must be ATTENDU. "=boîte DÉBUT
     // [… PARTIE]..." takes the next box; "=dialogue" the next file dialog, or "aucun"; "=niveau"
     // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
-    // "=aperçu" (colours); "=texte WIDGET"; "=compteur"; "=fichiers", "=dossiers" (listed);
+    // "=aperçu" (colours); "=texte WIDGET" (or window title); "=compteur"; "=fichiers", "=dossiers"
+    // (listed);
     // "=visible WIDGET", "=actif ACTION" (oui or non).
     void constater(const QString& quoi, const QString& attendu)
     {
@@ -308,9 +309,11 @@ private:
                          : quoi == "grille"
                              ? surface()
                              : surface().copy(mots[0].toInt() * 33, mots[1].toInt() * 33, 32, 32));
-        } else if (quoi == "texte") { // a label's is never read as markup
+        } else if (quoi == "texte") { // a window's title; a label's is never read as markup
             const auto* label = widget<QLabel>(mots[0]);
-            vu = widget(mots[0])->property("text").toString() +
+            vu = widget(mots[0])
+                     ->property(widget(mots[0])->isWindow() ? "windowTitle" : "text")
+                     .toString() +
                  (label && label->textFormat() != Qt::PlainText ? " (balisé)" : "");
         } else if (quoi == "compteur") { // the count, and the label that shows it
             vu = QString::number(niveau.nbEnnemis) + widget<QLabel>("labelNbEnn")->text();

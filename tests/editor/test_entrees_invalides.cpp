@@ -101,8 +101,8 @@ private slots:
         ligne("texte d'un autre programme", "écrire autre.txt [Desktop Entry]|Name=Autre|",
               "» autre.txt; touche Ctrl+O; NIVEAU autre.txt");
         ligne("profondeurs mêlées",
-              "écrire mele.txt "
-              "N|100|2|0\t0.00\ttank\t0.00\t0.00\t-100|1\t0.00\ttank\t0.00\t0.00\t-100.00|",
+              "écrire mele.txt N|100|2|0\t0.00\ttank\t0.00\t0.00\t-100|1\t0.00\ttank\t0.00\t0.00"
+              "\t-100.00|",
               "» mele.txt; touche Ctrl+O; NIVEAU mele.txt … ligne 5");
         ligne("un nombre d'ennemis qui ment",
               "écrire ment.txt N|100|2|0\t0.00\ttank\t0.00\t0.00\t-100|",

@@ -12,22 +12,19 @@ private slots:
         const auto ligne = [](const char* nom, const char* etapes) {
             QTest::newRow(nom) << QString(etapes);
         };
-        ligne("démarrage, et quitter sans changement ne demande rien",
+        ligne("démarrage; sans icône choisie, rien; quitter sans changement ne demande rien",
               "=niveau Niveau_1|100|0|; =texte NomNiveau Niveau_1; =texte DureeMission 100; "
-              "=texte tempsT 0; =compteur 0; =actif Retirerledernierennemi1 non; menu Quitter1; "
+              "=texte tempsT 0; =compteur 0; =actif Retirerledernierennemi1 non; case 2 2; "
+              "touche Tab; case 2 2; =compteur 0; =grille blanc; =aperçu vide; menu Quitter1; "
               "=visible Form1 non");
-        ligne("placer : la cellule cliquée, au temps T, par-dessus; effacer n'ôte que les icônes",
+        ligne("placer : cellule, temps T, par-dessus, cent au plus; effacer n'ôte que les icônes",
               "T 7; icône tank.ico; case 0 0; case 10 0; icône boss.ico; case 10 10; ico 32:vert "
-              "été.ico; icône été.ico; case 10 10; =niveau "
-              "Niveau_1|100|4|0\t7.00\ttank\t-5.00\t5.00\t-100|1\t7.00\ttank\t5.00\t5.00\t-100|2"
-              "\t7.00\tboss\t5.00\t-5.00\t-100|3\t7.00\tété\t5.00\t-5.00\t-100|; =case 0 0 vert; "
-              "=case 10 0 vert; =case 10 10 vert; =case 9 0 blanc; =compteur 4; =actif "
-              "Retirerledernierennemi1 oui; clic effacement; =grille blanc; =compteur 4");
-        ligne("sans icône choisie, rien; tabuler dans la liste ne choisit rien",
-              "case 2 2; touche Tab; case 2 2; =compteur 0; =grille blanc; =aperçu vide");
-        ligne("cent ennemis au plus",
-              "icône tank.ico; case 2 2 100; case 1 1; =boîte message: Trop d'ennemis tue "
-              "l'ennemi !; =compteur 100; =case 1 1 blanc");
+              "été.ico; icône été.ico; case 10 10; =niveau Niveau_1|100|4|0\t7.00\ttank\t-5.00"
+              "\t5.00\t-100|1\t7.00\ttank\t5.00\t5.00\t-100|2\t7.00\tboss\t5.00\t-5.00\t-100|3"
+              "\t7.00\tété\t5.00\t-5.00\t-100|; =case 0 0 vert; =case 10 0 vert; =case 10 10 "
+              "vert; =case 9 0 blanc; =compteur 4; =actif Retirerledernierennemi1 oui; clic "
+              "effacement; =grille blanc; =compteur 4; case 2 2 96; case 1 1; =boîte message: "
+              "Trop d'ennemis tue l'ennemi !; =compteur 100; =case 1 1 blanc");
         ligne("la liste : fichiers .ico, dossiers visibles",
               "ico 32:bleu BOSS.ICO; ico 32:bleu .ico; ico 32:bleu .boss.ico; sh ln -s tank.ico "
               "lien.ico && ln -s absent casse.ico && mkfifo fifo.ico && touch notes.txt && mkdir "
@@ -41,16 +38,14 @@ private slots:
               "ico 16:vert,32:bleu paire.ico; ico 32:bleu,32:vert egales.ico; ico 65535×256:bleu "
               "grande.ico; icône paire.ico; =aperçu bleu; icône egales.ico; =aperçu bleu; icône "
               "grande.ico; case 0 0; =case 0 0 bleu");
-        ligne("effacer remet le fond, relu s'il a changé, et dit chaque fois qu'il manque; "
-              "retirer un ennemi remet le fond",
-              "icône tank.ico; case 0 0; » fond.bmp; menu background1; =dialogue Bitmaps "
-              "(*.bmp)|; touche Ctrl+Z; =grille bleu; case 0 0; clic effacement; =grille bleu; "
-              "case 3 3; touche Ctrl+Z; =grille bleu; » absent.bmp; menu background1; FOND "
-              "absent.bmp; clic effacement; =grille bleu; bmp 500:vert grand.bmp; » grand.bmp; "
-              "menu background1; case 0 0; clic effacement; =grille vert; »; menu background1; "
-              "=grille vert; bmp 400:bleu grand.bmp; clic effacement; =grille bleu; sh rm "
-              "grand.bmp; clic effacement; clic effacement; FOND grand.bmp; FOND grand.bmp; "
-              "=grille rouge; =compteur 2");
+        ligne("effacer et retirer remettent le fond, relu s'il change; dit quand il manque",
+              "icône tank.ico; case 0 0; » fond.bmp; menu background1; touche Ctrl+Z; =grille "
+              "bleu; case 0 0; clic effacement; =grille bleu; case 3 3; touche Ctrl+Z; =grille "
+              "bleu; » absent.bmp; menu background1; FOND absent.bmp; clic effacement; =grille "
+              "bleu; bmp 500:vert grand.bmp; » grand.bmp; menu background1; case 0 0; clic "
+              "effacement; =grille vert; »; menu background1; =grille vert; bmp 400:bleu "
+              "grand.bmp; clic effacement; =grille bleu; sh rm grand.bmp; clic effacement; clic "
+              "effacement; FOND grand.bmp; FOND grand.bmp; =grille rouge; =compteur 2");
         ligne("changer T efface l'affichage à chaque frappe qui le change",
               "T 10; icône tank.ico; case 2 2; clic tempsT; touche Home; touche 0; =case 2 2 "
               "vert; touche Ctrl+A; touche 3; =grille blanc; =compteur 1; » fond.bmp; menu "
@@ -71,17 +66,18 @@ private slots:
               "OCTETS|100|0|; » ∅; clic NomNiveau; =boîte saisie; =niveau |100|0|; » "
               "<b>Boss</b>; clic NomNiveau; =boîte saisie; =texte NomNiveau <b>Boss</b>");
         ligne("profondeur : celle en usage proposée, annuler la garde",
-              "» 5; menu changerlaprofondeur1; =boîte saisie: Apparition des ennemis|Profondeur "
+              "» -5; menu changerlaprofondeur1; =boîte saisie: Apparition des ennemis|Profondeur "
               "en z ( -10<...<-100 ) : |-100; »; menu changerlaprofondeur1; =boîte saisie: "
-              "Apparition des ennemis|Profondeur en z ( -10<...<-100 ) : |5; icône tank.ico; "
-              "case 0 0; =niveau Niveau_1|100|1|0\t0.00\ttank\t-5.00\t5.00\t5|");
+              "Apparition des ennemis|Profondeur en z ( -10<...<-100 ) : |-5; icône tank.ico; "
+              "case 0 0; =niveau Niveau_1|100|1|0\t0.00\ttank\t-5.00\t5.00\t-5|");
         ligne("Ctrl+S sans fichier : Enregistrer sous, décimal; puis Ctrl+S, entier",
               "icône tank.ico; case 0 0; touche Ctrl+S; FILTRE; » a; touche Ctrl+S; FILTRE; "
               "SUCCÈS a.txt; =fichier a.txt UN_TANK.00|; touche Ctrl+S; =fichier a.txt UN_TANK|");
         ligne("« .txt » ajouté quand le chemin n'en a nulle part",
               "» LEVEL1.TXT; SOUS; SUCCÈS LEVEL1.TXT.txt; » notes.txt.bak; SOUS; SUCCÈS "
-              "notes.txt.bak; sh mkdir d.txt; » d.txt/n; SOUS; SUCCÈS d.txt/n; » N250; SOUS; "
-              "SUCCÈS N250.txt; =fichier N250.txt Niveau_1|100|0|");
+              "notes.txt.bak; =fichier notes.txt.bak Niveau_1|100|0|; sh mkdir d.txt; » d.txt/n; "
+              "SOUS; SUCCÈS d.txt/n; =fichier d.txt/n Niveau_1|100|0|; » N250; SOUS; SUCCÈS "
+              "N250.txt; =fichier N250.txt Niveau_1|100|0|");
         ligne("un Enregistrer sous refusé : Ctrl+S écrit le fichier d'avant",
               "» a; SOUS; SUCCÈS a.txt; » absent/n; SOUS; =boîte erreur: Impossible d'écrire le "
               "fichier … absent/n.txt; icône tank.ico; case 0 0; touche Ctrl+S; =fichier a.txt "
@@ -89,10 +85,9 @@ private slots:
         ligne("un champ en cours de saisie s'applique avant d'enregistrer; chaque retard dit",
               "icône tank.ico; T 50; case 0 0; T 11; case 1 1; T 60; case 2 2; durée abc; SOUS; "
               "=boîte erreur: 'abc' n'est pas une valeur entière correcte.; durée 11; » c; "
-              "touche Ctrl+S; TARDIF; TARDIF; SUCCÈS c.txt; =fichier c.txt "
-              "Niveau_1|11|3|0\t50.00\ttank\t-5.00\t5.00\t-100.00|1\t11.00\ttank\t-4.00\t4.00"
-              "\t-100.00|2\t60.00\ttank\t-3.00\t3.00\t-100.00|; T -1; touche Ctrl+S; TARDIF; "
-              "TARDIF; =texte tempsT 11");
+              "touche Ctrl+S; TARDIF; TARDIF; SUCCÈS c.txt; =fichier c.txt Niveau_1|11|3|0\t50.00"
+              "\ttank\t-5.00\t5.00\t-100.00|1\t11.00\ttank\t-4.00\t4.00\t-100.00|2\t60.00\ttank"
+              "\t-3.00\t3.00\t-100.00|; T -1; touche Ctrl+S; TARDIF; TARDIF; =texte tempsT 11");
         ligne("ouvrir : Annuler garde tout, sinon le niveau, ses champs, un affichage vide",
               "écrire n.txt été|50|2|DEUX_ENNEMIS; T 80; icône tank.ico; case 3 3; » Annuler; "
               "touche Ctrl+O; QUESTION; =dialogue aucun; =case 3 3 vert; » Ne pas tenir compte; "
@@ -124,7 +119,9 @@ private slots:
         ligne("T, effacer et le fond ne changent que l'affichage",
               "icône tank.ico; case 0 0; » a; SOUS; SUCCÈS a.txt; T 5; » fond.bmp; menu "
               "background1; clic effacement; menu Quitter1; =visible Form1 non");
-        ligne("aide", "menu Aide1; =visible Faide oui; clic ButtonOK; =visible Faide non");
+        ligne("aide",
+              "menu Aide1; =visible Faide oui; =texte Faide Aide sur l'Ombrelin pour Quorvane; "
+              "clic ButtonOK; =visible Faide non");
     }
 
     void scenario()

@@ -241,6 +241,38 @@ int main(int argc, char* argv[])
                             cible + QStringLiteral(".txt")});
     boites.journal.clear();
 
+    // The level just saved, opened again: its reading, the fields, and the grid cleared.
+    auto* ouvrir = fenetre.widget<QAction>("Ouvrirunniveau1");
+    afficherLigne(9, "ouvrir un niveau de 100 ennemis (offscreen) : Ctrl+O jusqu'à la grille peinte",
+                  mesurer(
+                      nbSauvegardes, [&] { boites.reponses.push_back(cible + ".txt"); },
+                      [&] {
+                          const int avant = peintures.nombre;
+                          ouvrir->trigger();
+                          peintures.attendre(avant);
+                      }),
+                  "ms", 1, true);
+    verifierBoites(boites, {});
+
+    // 100 icons drawn since the last clearing, the last placed before each run: the grid is
+    // drawn again with the 99 others.
+    auto* retirer = fenetre.widget<QAction>("Retirerledernierennemi1");
+    niveau.nbEnnemis = 0;
+    for (int i = 0; i < NB_MAX_ENNEMIS - 1; ++i) {
+        fenetre.cliquerCellule(i % TDrawGrid::NB_CELLULES, i / TDrawGrid::NB_CELLULES);
+    }
+    const int nbRetraits = 300;
+    afficherLigne(10, "retirer le dernier ennemi, 100 icônes affichées (offscreen)",
+                  mesurer(
+                      nbRetraits, [&] { fenetre.cliquerCellule(1, 1); },
+                      [&] {
+                          const int avant = peintures.nombre;
+                          retirer->trigger();
+                          peintures.attendre(avant);
+                      }),
+                  "ms", TRAME_MS, true);
+    verifierBoites(boites, {});
+
     // The large folder is listed once all its icons are in the list's model and it has painted.
     auto* dossiers = fenetre.widget<QListWidget>("dossiers");
     auto* fichiers = fenetre.widget<QAbstractItemView>("fichiers");

@@ -1,5 +1,6 @@
 // The level library against the plain C streams doing the same file work.
 #include "fichier_niveau.h"
+#include "lecture_niveau.h"
 #include "niveau.h"
 
 #include <benchmark/benchmark.h>
@@ -114,6 +115,30 @@ void fluxEnregistrer100(benchmark::State& etat, bool fichierNeuf)
     }
 }
 
+// Reading the level back: the checks of every field against the bare bytes.
+void lire100(benchmark::State& etat)
+{
+    enregistrerNiveau(niveauDeCent(), "lu.txt", FormeProfondeur::Decimale);
+    for (auto _ : etat) {
+        const std::variant<s_niveau, Refus> lu = lireNiveau("lu.txt");
+        if (!std::holds_alternative<s_niveau>(lu)) {
+            etat.SkipWithError("lireNiveau a refusé le niveau écrit");
+            break;
+        }
+    }
+}
+
+void fluxLire100(benchmark::State& etat)
+{
+    enregistrerNiveau(niveauDeCent(), "lu.txt", FormeProfondeur::Decimale);
+    char octets[TAILLE_MAX_NIVEAU];
+    for (auto _ : etat) {
+        std::FILE* fichier = ouvrir("lu.txt", "rb");
+        benchmark::DoNotOptimize(std::fread(octets, 1, sizeof octets, fichier));
+        std::fclose(fichier);
+    }
+}
+
 void regler(benchmark::internal::Benchmark* mesure)
 {
     mesure->Unit(benchmark::kMicrosecond)->UseRealTime()->Repetitions(10)->ReportAggregatesOnly();
@@ -124,6 +149,8 @@ BENCHMARK(fluxPlacer100)->Apply(regler);
 BENCHMARK(enregistrer100)->Apply(regler);
 BENCHMARK_CAPTURE(fluxEnregistrer100, neuf, true)->Apply(regler);
 BENCHMARK_CAPTURE(fluxEnregistrer100, enPlace, false)->Apply(regler);
+BENCHMARK(lire100)->Apply(regler);
+BENCHMARK(fluxLire100)->Apply(regler);
 
 // The console report, keeping each benchmark's median wall time for the ratios.
 class Medianes : public benchmark::ConsoleReporter {
@@ -176,5 +203,6 @@ int main(int argc, char* argv[])
                      "fluxEnregistrer100/neuf");
     rapport.comparer("enregistrer un niveau de 100 ennemis, flux réécrivant le même fichier",
                      "enregistrer100", "fluxEnregistrer100/enPlace");
+    rapport.comparer("lire un niveau de 100 ennemis", "lire100", "fluxLire100");
     return 0;
 }

@@ -2,6 +2,7 @@
 // promise of its headers breaks. Built and run by fuzz.sh only.
 #include "copie_fichier_temp.h"
 #include "fichier_niveau.h"
+#include "lecture_niveau.h"
 #include "niveau.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -61,6 +62,36 @@ bool memeNiveau(const s_niveau& a, const s_niveau& b)
     return a.nom == b.nom && a.profondeur == b.profondeur && a.duree == b.duree &&
            a.nbEnnemis == b.nbEnnemis &&
            std::equal(a.ennemis.begin(), a.ennemis.end(), b.ennemis.begin(), memeEnnemi);
+}
+
+// What the editor itself can make, and so what the reader must take back: a duration its field
+// holds, times from 0, and texts in Windows-1252 without control bytes.
+bool niveauDeLEditeur(const s_niveau& niveau)
+{
+    const auto texte = [](const std::string& t) {
+        return std::none_of(t.begin(), t.end(), estControle) &&
+               t.find_first_of("\x81\x8D\x8F\x90\x9D") == std::string::npos;
+    };
+    return niveau.duree >= -99 && niveau.duree <= 999 && texte(niveau.nom) &&
+           std::all_of(niveau.ennemis.begin(), niveau.ennemis.begin() + niveau.nbEnnemis,
+                       [&](const Ennemi& e) { return e.temps >= 0 && texte(e.type); });
+}
+
+// Any bytes as a level file: a refusal or a level, never a crash; a level read writes back to a
+// file that reads as the same level.
+void lireAuHasard(FuzzedDataProvider& donnees)
+{
+    std::ofstream("hasard.txt", std::ios::binary) << donnees.ConsumeRandomLengthString(70000);
+    const std::variant<s_niveau, Refus> lu = lireNiveau("hasard.txt");
+    if (const s_niveau* niveau = std::get_if<s_niveau>(&lu)) {
+        EXIGER(niveau->nbEnnemis >= 0 && niveau->nbEnnemis <= NB_MAX_ENNEMIS);
+        std::ofstream("hasard.txt", std::ios::binary)
+            << texteNiveau(*niveau, FormeProfondeur::Entiere);
+        const std::variant<s_niveau, Refus> relu = lireNiveau("hasard.txt");
+        EXIGER(std::holds_alternative<s_niveau>(relu) && std::get<s_niveau>(relu) == *niveau);
+    } else {
+        EXIGER(!std::get<Refus>(lu).attendu.empty());
+    }
 }
 
 void copier(FuzzedDataProvider& donnees)
@@ -219,6 +250,13 @@ void enregistrer(FuzzedDataProvider& donnees, const s_niveau& niveau)
         const std::optional<std::string> contenu = lire(cible);
         EXIGER(contenu.has_value());
         verifierFichier(*contenu, niveau, forme);
+        // Written then read: the same level, when the editor could have made it. A file without
+        // enemies holds no depth.
+        const std::variant<s_niveau, Refus> lu = lireNiveau(chemin);
+        EXIGER(std::holds_alternative<s_niveau>(lu) == niveauDeLEditeur(niveau));
+        s_niveau attendu = niveau;
+        attendu.profondeur = niveau.nbEnnemis > 0 ? niveau.profondeur : PROFONDEUR_INITIALE;
+        EXIGER(!niveauDeLEditeur(niveau) || std::get<s_niveau>(lu) == attendu);
     } else {
         EXIGER(lire(cible) == avant);
     }
@@ -256,7 +294,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t ta
     niveau.duree = 100;
     niveau.profondeur = -100;
     while (donnees.remaining_bytes() > 0) {
-        switch (donnees.ConsumeIntegralInRange(0, 4)) {
+        switch (donnees.ConsumeIntegralInRange(0, 5)) {
         case 0:
             placer(donnees, niveau, 1);
             break;
@@ -268,6 +306,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* octets, std::size_t ta
             break;
         case 3:
             regler(donnees, niveau);
+            break;
+        case 4:
+            lireAuHasard(donnees);
             break;
         default:
             enregistrer(donnees, niveau);

@@ -82,5 +82,5 @@ done
 
 echo
 echo "== Résumé ($(nproc) cœurs, charge $(cut -d' ' -f1-3 /proc/loadavg))"
-grep -E '^\[[0-9]\]' "$travail/journal"
+grep -E '^\[[0-9]+\]' "$travail/journal" | sort -V
 grep -E 'trame|flux simple' "$travail/journal"

@@ -52,6 +52,14 @@ void TCanvas::FloodFill(int x, int y, QRgb bordure)
     // The surface is 32-bit RGB: one QRgb per pixel, rows bytesPerLine apart.
     QRgb* const pixels = reinterpret_cast<QRgb*>(cible.bits());
     const int pas = static_cast<int>(cible.bytesPerLine() / sizeof(QRgb));
+    // Without a pixel of the border colour the whole surface is the region: the common case,
+    // painted at once.
+    const auto bord = [&](QRgb pixel) { return (pixel & RGB_MASK) == (bordure & RGB_MASK); };
+    if (std::none_of(pixels, pixels + static_cast<std::ptrdiff_t>(pas) * hauteur, bord)) {
+        cible.fill(pinceau_);
+        affichage_.update();
+        return;
+    }
     std::vector<unsigned char> vu(static_cast<std::size_t>(largeur) * hauteur, 0);
     // Painted pixels may take the border colour: only unvisited ones are tested against it.
     const auto aRemplir = [&](int px, int py) {

@@ -22,9 +22,10 @@ private slots:
               "été.ico; icône été.ico; case 10 10; =niveau Niveau_1|100|4|0\t7.00\ttank\t-5.00"
               "\t5.00\t-100|1\t7.00\ttank\t5.00\t5.00\t-100|2\t7.00\tboss\t5.00\t-5.00\t-100|3"
               "\t7.00\tété\t5.00\t-5.00\t-100|; =case 0 0 vert; =case 10 0 vert; =case 10 10 "
-              "vert; =case 9 0 blanc; =compteur 4; =actif Retirerledernierennemi1 oui; clic "
-              "effacement; =grille blanc; =compteur 4; case 2 2 96; case 1 1; =boîte message: "
-              "Trop d'ennemis tue l'ennemi !; =compteur 100; =case 1 1 blanc");
+              "vert; =case 9 0 blanc; =compteur 4; =actif Retirerledernierennemi1 oui; ico "
+              "32:rouge r.ico; icône r.ico; case 5 5; clic effacement; =case 0 0 blanc; =case 10 "
+              "0 blanc; =case 10 10 blanc; =case 5 5 rouge; =compteur 5; case 2 2 95; case 1 1; "
+              "=boîte message: Trop d'ennemis tue l'ennemi !; =compteur 100; =case 1 1 blanc");
         ligne("la liste : fichiers .ico, dossiers visibles",
               "ico 32:bleu BOSS.ICO; ico 32:bleu .ico; ico 32:bleu .boss.ico; sh ln -s tank.ico "
               "lien.ico && ln -s absent casse.ico && mkfifo fifo.ico && touch notes.txt && mkdir "
@@ -44,8 +45,9 @@ private slots:
               "bleu; » absent.bmp; menu background1; FOND absent.bmp; clic effacement; =grille "
               "bleu; bmp 500:vert grand.bmp; » grand.bmp; menu background1; case 0 0; clic "
               "effacement; =grille vert; »; menu background1; =grille vert; bmp 400:bleu "
-              "grand.bmp; clic effacement; =grille bleu; sh rm grand.bmp; clic effacement; clic "
-              "effacement; FOND grand.bmp; FOND grand.bmp; =grille rouge; =compteur 2");
+              "grand.bmp; clic effacement; =grille bleu; ico 32:rouge r.ico; icône r.ico; case 5 "
+              "5; sh rm grand.bmp; clic effacement; clic effacement; FOND grand.bmp; FOND "
+              "grand.bmp; =grille rouge; =compteur 3");
         ligne("changer T efface l'affichage à chaque frappe qui le change",
               "T 10; icône tank.ico; case 2 2; clic tempsT; touche Home; touche 0; =case 2 2 "
               "vert; touche Ctrl+A; touche 3; =grille blanc; =compteur 1; » fond.bmp; menu "

@@ -7,7 +7,7 @@
 # The copy holds the files git tracks (git ls-files), as they are in the work tree the script is
 # run from, uncommitted edits included. One plain build (RelWithDebInfo, no sanitizer, no
 # benchmarks) is made once, then rebuilt incrementally: 10 to 30 s per mutant on two cores,
-# depending on the load. The packaging test is left out: it checks the package, not the behaviour.
+# depending on the load.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 . "$racine/outils/paquets.sh"
@@ -77,6 +77,7 @@ mutant level/fichier_niveau.cpp 'W_OK, AT_EACCESS' 'R_OK, AT_EACCESS' \
     'remplacement : droit d'"'"'écriture non vérifié (0444)'
 mutant level/fichier_niveau.cpp 'ecrit = ::fchmod(fd, etat.st_mode & 0777) == 0;' 'ecrit = true;' \
     'remplacement : droits de la cible perdus (fchmod)'
+# Left untested: only a power cut between the write and the rename shows a missing flush.
 mutant level/fichier_niveau.cpp 'return ::fsync(fd) == 0;' 'return true;' \
     'écriture : fsync retiré'
 mutant level/fichier_niveau.cpp 'cible = fs::canonical(cible, erreur);' ';' \
@@ -246,6 +247,8 @@ mutant toolkit/images.cpp 'image.copy(QRect(QPoint(0, 0), visible_).intersected(
     'image' 'bitmap : image gardée entière'
 mutant toolkit/EntreeSortie.cpp 'raison != Qt::PopupFocusReason' 'raison != Qt::TabFocusReason' \
     'focus : Popup remplacé par Tab'
+# Left untested: focus coming back from the menu bar to a field still being edited would take
+# its value on entry again.
 mutant toolkit/EntreeSortie.cpp 'QEvent::FocusIn && !entre_' 'QEvent::FocusIn' \
     'focus : Enter répété'
 mutant toolkit/conversions.cpp 'mid(signe ? 1 : 0)' 'mid(0)' 'StrToInt : signe refusé'
@@ -262,6 +265,7 @@ mutant help/Unit_aide.ui "<string>Aide sur l'Ombrelin pour Quorvane</string>" \
     "<string>Aide sur l'Ombrelin</string>" 'aide : titre'
 mutant help/Unit_aide.cpp 'void TFaide::ButtonOKClick() { close(); }' \
     'void TFaide::ButtonOKClick() {}' 'aide : OK ne ferme pas'
+# Left untested: where the help's lines break shows only in its picture.
 mutant toolkit/TLabelLignes.cpp 'QStringLiteral(" {2,}")' 'QStringLiteral(" +")' \
     'aide : coupure à chaque espace'
 mutant toolkit/TLabelLignes.cpp "lignes.join(QLatin1Char('\\n'))" "lignes.join(QLatin1Char(' '))" \
@@ -280,7 +284,7 @@ mkdir "$sources"
 
 construire_copie() { cmake --build "$construction" -j2 >"$journal" 2>&1; }
 lancer_suite() {
-    ctest --test-dir "$construction" --stop-on-failure --timeout 60 -E paquet >"$journal" 2>&1
+    ctest --test-dir "$construction" --stop-on-failure --timeout 60 >"$journal" 2>&1
 }
 
 echo "Construction de la copie dans $travail ..."

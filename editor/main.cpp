@@ -5,20 +5,19 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <memory>
+
 int main(int argc, char* argv[])
 {
     // The window alone needs a display.
-    if (!fenetreDemandee(argc, argv)) {
-        QCoreApplication application(argc, argv);
-        preparerApplication(application);
-        const std::optional<LigneDeCommande> ligne = lireLigneDeCommande(application);
+    const bool fenetre = fenetreDemandee(argc, argv);
+    const std::unique_ptr<QCoreApplication> Application =
+        fenetre ? std::make_unique<QApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
+    preparerApplication(*Application);
+    const std::optional<LigneDeCommande> ligne = lireLigneDeCommande(*Application);
+    if (!ligne || !fenetre) { // without a window, only --verifier is left: help and version end
         return ligne && ligne->verifier ? verifierNiveaux(ligne->fichiers) : 2;
-    }
-    QApplication Application(argc, argv);
-    preparerApplication(Application);
-    const std::optional<LigneDeCommande> ligne = lireLigneDeCommande(Application);
-    if (!ligne) {
-        return 2;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ombrelin.png")));
     BoitesQt boites;
@@ -27,6 +26,6 @@ int main(int argc, char* argv[])
     if (!ligne->fichiers.isEmpty()) {
         Form1.ouvrirNiveau(ligne->fichiers.first());
     }
-    Application.exec();
+    QApplication::exec();
     return 0;
 }

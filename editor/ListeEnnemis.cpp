@@ -22,7 +22,7 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch); // no column hidden
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(table_);
     resize(320, 400);

@@ -31,7 +31,8 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, QWidget* parent)
     supprimer->setObjectName(QStringLiteral("Supprimer1"));
     supprimer->setShortcut(QKeySequence::Delete);
     supprimer->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(supprimer);
+    table_->addAction(supprimer); // in the table's context menu too
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(supprimer, &QAction::triggered, this, &ListeEnnemis::Supprimer1Click);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& courant) {

@@ -126,6 +126,7 @@ void TForm1::FormCreate()
     niveau.nbEnnemis = 0;
     niveau.duree = 100;
     niveau.nom = versAnsi(ui->NomNiveau->text()).value_or(std::string());
+    afficherNom(ui->NomNiveau->text());
     niveau.profondeur = PROFONDEUR_INITIALE;
     afficherCompteur();
     niveauEnregistre = niveau;
@@ -136,6 +137,14 @@ void TForm1::afficherCompteur()
 {
     ui->labelNbEnn->setText(QString::fromStdString(texteCompteur(niveau)));
     ui->Retirerledernierennemi1->setEnabled(niveau.nbEnnemis > 0);
+}
+
+// The name label, and what a screen reader says of it.
+void TForm1::afficherNom(const QString& nom)
+{
+    ui->NomNiveau->setText(nom);
+    ui->NomNiveau->setAccessibleName(
+        QStringLiteral("Nom du niveau : %1, cliquer pour le changer").arg(nom));
 }
 
 void TForm1::Quitter1Click() { close(); }
@@ -161,7 +170,7 @@ void TForm1::ouvrir(const QString& chemin)
     }
     niveau = niveauEnregistre = std::get<s_niveau>(lu);
     SaveDialog1.FileName = chemin; // Ctrl+S writes it back
-    ui->NomNiveau->setText(depuisAnsi(niveau.nom));
+    afficherNom(depuisAnsi(niveau.nom));
     ui->DureeMission->setText(IntToStr(niveau.duree));
     DureeMissionExit(); // T's bound follows, as when the user leaves the field
     afficherCompteur();
@@ -199,6 +208,11 @@ void TForm1::Retirerledernierennemi1Click()
     // Only an icon drawn since the last clearing leaves the display: the grid is drawn again as
     // that clearing left it, with the other icons drawn since.
     if (!iconesAffichees.empty()) {
+        const int pas = TDrawGrid::TAILLE_CELLULE + ui->Grille->GridLineWidth();
+        const QPoint cellule = iconesAffichees.back().coin / pas;
+        QStringList contenu = ui->Grille->Contenu(cellule.x(), cellule.y());
+        contenu.removeLast();
+        ui->Grille->setContenu(cellule.x(), cellule.y(), contenu);
         iconesAffichees.pop_back();
         TCanvas& surface = ui->Grille->Canvas();
         surface.Draw(0, 0, affichageEfface);
@@ -224,6 +238,8 @@ void TForm1::fichiersChange()
     const QString chemin = ui->fichiers->FileName();
     if (!chemin.isEmpty()) {
         ui->Icone->setPixmap(QPixmap::fromImage(chargerIcone(chemin)));
+        ui->Icone->setAccessibleName(QStringLiteral("Aperçu de l'icône choisie : ") +
+                                     ui->fichiers->SelectedName());
     }
 }
 
@@ -264,6 +280,9 @@ void TForm1::GrilleMouseUp()
     }
     iconesAffichees.push_back({QPoint(colonne, ligne) * pas, icone});
     surface.Draw(colonne * pas, ligne * pas, icone);
+    ui->Grille->setContenu(colonne, ligne,
+                           ui->Grille->Contenu(colonne, ligne) +
+                               QStringList(depuisAnsi(niveau.ennemis[niveau.nbEnnemis - 1].type)));
     afficherCompteur();
 }
 
@@ -370,12 +389,14 @@ void TForm1::background1Click()
     fondCharge = true;
     surface.Draw(0, 0, imageFond.image());
     iconesAffichees.clear(); // under the background now, for good
+    ui->Grille->viderContenus();
     ui->Grille->Repaint();
 }
 
 void TForm1::effacementClick()
 {
     iconesAffichees.clear();
+    ui->Grille->viderContenus();
     TCanvas& surface = ui->Grille->Canvas();
     surface.FloodFill(1, 1, ROUGE);
     if (fondCharge) {
@@ -439,7 +460,7 @@ void TForm1::NomNiveauClick()
         return;
     }
     niveau.nom = *nomAnsi;
-    ui->NomNiveau->setText(nom);
+    afficherNom(nom);
 }
 
 void TForm1::changerlaprofondeur1Click()

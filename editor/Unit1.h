@@ -72,6 +72,7 @@ private:
     template <class Emetteur, class Signal>
     void brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)());
     void afficherCompteur();
+    void afficherNom(const QString& nom);
     void ouvrir(const QString& chemin);
     bool confirmerAbandon();
     void appliquerSaisieEnCours();

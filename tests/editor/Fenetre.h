@@ -11,6 +11,7 @@
 #include "fichier_niveau.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QInputDialog>
 #include <QLabel>
@@ -160,6 +161,29 @@ public:
                               QPoint(31, 31));
     }
 
+    // What assistive technology reads of a widget, of its child N ("Grille/60") or of the end of
+    // the window's focus chain ("focus"): "RÔLE[ ENFANTS][ LIGNE,COLONNE][ [focus]]: NOM[ —
+    // DESCRIPTION]", ENFANTS for a table only.
+    QString accessible(const QString& sujet) const
+    {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(
+            sujet == "focus" ? form.get() : widget(sujet.section(u'/', 0, 0)));
+        if (sujet.contains(u'/')) {
+            a = a->child(sujet.section(u'/', 1).toInt());
+        }
+        for (QAccessibleInterface* f; sujet == "focus" && (f = a->focusChild()) && f != a;) {
+            a = f;
+        }
+        auto* cellule = a->tableCellInterface();
+        const QString description = a->text(QAccessible::Description);
+        return QMetaEnum::fromType<QAccessible::Role>().valueToKey(a->role()) +
+               (a->role() == QAccessible::Table ? ' ' + QString::number(a->childCount()) : "") +
+               (cellule ? QString(" %1,%2").arg(cellule->rowIndex()).arg(cellule->columnIndex())
+                        : "") +
+               (a->state().focused ? " [focus]" : "") + ": " + a->text(QAccessible::Name) +
+               (description.isEmpty() ? "" : " — " + description);
+    }
+
     static void ecrire(const QString& nom, const QByteArray& octets)
     {
         QFile fichier(nom);
@@ -274,13 +298,15 @@ private:
     // [… PARTIE]..." takes the next box; "=dialogue" the next file dialog, or "aucun"; "=niveau"
     // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
     // "=aperçu" (colours); "=texte WIDGET" (or window title); "=compteur"; "=fichiers", "=dossiers"
-    // (listed);
-    // "=visible WIDGET", "=actif ACTION" (oui or non).
+    // (listed); "=visible WIDGET", "=actif ACTION" (oui or non); "=accessible SUJET" (see
+    // accessible()).
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');
         const int sujet =
-            quoi == "case" ? 2 : QStringList{"fichier", "texte", "visible", "actif"}.contains(quoi);
+            quoi == "case"
+                ? 2
+                : QStringList{"fichier", "texte", "visible", "actif", "accessible"}.contains(quoi);
         QString vu;
         if (quoi == "boîte") {
             vu = boites.journal.isEmpty() ? "(aucune)" : boites.journal.takeFirst();
@@ -318,6 +344,8 @@ private:
         } else if (quoi == "compteur") { // the count, and the label that shows it
             vu = QString::number(niveau.nbEnnemis) + widget<QLabel>("labelNbEnn")->text();
             vu.remove("nombre total d'ennemis : " + attendu + "/100");
+        } else if (quoi == "accessible") {
+            vu = accessible(mots[0]);
         } else if (quoi == "visible") {
             vu = (mots[0] == "Form1" ? form.get() : widget(mots[0]))->isVisible() ? "oui" : "non";
         } else {

@@ -162,8 +162,8 @@ public:
     }
 
     // What assistive technology reads of a widget, of its child N ("Grille/60") or of the end of
-    // the window's focus chain ("focus"): "RÔLE[ ENFANTS][ LIGNE,COLONNE][ [focus]]: NOM[ —
-    // DESCRIPTION]", ENFANTS for a table only.
+    // the window's focus chain ("focus"): "RÔLE[ ENFANTS LIGNES×COLONNES][ LIGNE,COLONNE][
+    // [focus]]: NOM[ — DESCRIPTION]", the counts for a table only.
     QString accessible(const QString& sujet) const
     {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(
@@ -174,10 +174,15 @@ public:
         for (QAccessibleInterface* f; sujet == "focus" && (f = a->focusChild()) && f != a;) {
             a = f;
         }
+        const auto* table = a->role() == QAccessible::Table ? a->tableInterface() : nullptr;
         auto* cellule = a->tableCellInterface();
         const QString description = a->text(QAccessible::Description);
         return QMetaEnum::fromType<QAccessible::Role>().valueToKey(a->role()) +
-               (a->role() == QAccessible::Table ? ' ' + QString::number(a->childCount()) : "") +
+               (table ? QString(" %1 %2×%3")
+                            .arg(a->childCount())
+                            .arg(table->rowCount())
+                            .arg(table->columnCount())
+                      : "") +
                (cellule ? QString(" %1,%2").arg(cellule->rowIndex()).arg(cellule->columnIndex())
                         : "") +
                (a->state().focused ? " [focus]" : "") + ": " + a->text(QAccessible::Name) +

@@ -127,7 +127,7 @@ private slots:
               "List: Icônes d'ennemis; =accessible dossiers List: Dossiers; =accessible Icone "
               "StaticText: Aperçu de l'icône choisie; =accessible labelNbEnn StaticText: nombre "
               "total d'ennemis : 0/100; =accessible effacement Button: Effacer ennemis — "
-              "Uniquement a l'ecran !; =accessible Grille Table 121: Grille de placement — "
+              "Uniquement a l'ecran !; =accessible Grille Table 121 11×11: Grille de placement — "
               "Flèches : changer de case. Espace ou Entrée : placer l'icône choisie.; » X; touche "
               "Tab; touche Return; =boîte saisie; »; touche Space; =boîte saisie; =accessible "
               "focus StaticText [focus]: Nom du niveau : X, cliquer pour le changer — Nom du "

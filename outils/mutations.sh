@@ -120,8 +120,8 @@ mutant editor/Unit1.cpp 'ui->Icone->setPixmap(QPixmap::fromImage(chargerIcone(ch
     'chargerIcone(chemin);' 'fichiersChange : aperçu inchangé'
 mutant editor/Unit1.cpp "\"Trop d'ennemis tue l'ennemi !\"" "\"Trop d'ennemis tue l'ennemi.\"" \
     'GrilleMouseUp : texte du niveau plein'
-mutant editor/Unit1.cpp 'TAILLE_CELLULE + ui->Grille->GridLineWidth();' 'TAILLE_CELLULE;' \
-    'GrilleMouseUp : pas sans le trait'
+mutant editor/Unit1.cpp $'TAILLE_CELLULE + ui->Grille->GridLineWidth();\n    TCanvas' \
+    $'TAILLE_CELLULE;\n    TCanvas' 'GrilleMouseUp : pas sans le trait'
 mutant editor/Unit1.cpp 'Draw(colonne * pas, ligne * pas, icone)' \
     'Draw(ligne * pas, colonne * pas, icone)' 'GrilleMouseUp : dessin Col/Row inversés'
 mutant editor/Unit1.cpp 'placerEnnemi(niveau, colonne, ligne,' 'placerEnnemi(niveau, ligne, colonne,' \

@@ -79,6 +79,7 @@ private:
     // Clears the display, then draws every enemy of the second T over it.
     void afficherT();
     void dessiner(const Ennemi& ennemi, const QImage& image);
+    void afficherNom(const QString& nom);
     void ouvrir(const QString& chemin);
     bool confirmerAbandon();
     void appliquerSaisieEnCours();

@@ -186,7 +186,7 @@ mutant editor/Unit1.cpp '|| ui->tempsT->Value() > ui->tempsT->MaxValue()' \
 mutant editor/Unit1.cpp 'document.renommer(*nomAnsi);' ';' 'NomNiveauClick : nom du niveau inchangé'
 mutant editor/Unit1.cpp '|| contientCaractereDeControle(*nomAnsi)' '' \
     'NomNiveauClick : nom à tabulation accepté'
-mutant editor/Unit1.cpp 'IntToStr(niveau.profondeur)));' 'QString()));' \
+mutant editor/Unit1.cpp 'IntToStr(niveau.profondeur))));' 'QString())));' \
     'changerlaprofondeur1Click : valeur proposée vide'
 mutant editor/Unit1.cpp '        DureeMissionExit();' ';' \
     'appliquerSaisieEnCours : durée en cours ignorée'

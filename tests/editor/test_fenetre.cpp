@@ -103,7 +103,7 @@ private slots:
               "\t12.99\tboss\t-5.00\t5.00\t-1|2\t12.50\tabsent\t0.00\t0.00\t-1|3\t12.00\tc"
               "\t5.00\t5.00\t-1|4\t13.00\ttank\t5.00\t-5.00\t-1|; » v.txt; touche Ctrl+O; "
               "FILTRE; =grille blanc; T 12; =case 0 0 bleu; =case 5 5 mêlé; =case 10 0 mêlé; "
-              "=case 10 10 blanc; clic effacement; =grille blanc; T 13; =case 10 10 vert; =case 0 "
+              "=case 10 10 blanc; T 0; =grille blanc; clic effacement; =grille blanc; T 13; =case 10 10 vert; =case 0 "
               "0 blanc; » fond.bmp; menu background1; T 12; =case 10 10 bleu; =case 5 5 mêlé; "
               "menu Quitter1; =visible Form1 non");
         ligne("au clavier; annuler, rétablir chaque changement; revenu au départ, rien à "
@@ -126,12 +126,13 @@ private slots:
               "=texte ListeEnnemis Ennemis du niveau; =focus table; =liste 0 12.00 boss -5 4|1 "
               "50.00 tank 5 -5|; =texte tempsT 12; =case 0 1 bleu; =cellule 0 1; touche Down; "
               "=texte tempsT 50; =case 10 10 vert; =cellule 10 10; touche Right; touche F2; taper "
-              "7,5; touche Return; =niveau été|50|2|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t7.50\t"
+              "70; touche Return; touche Up; touche Down; =texte tempsT 12; touche F2; taper 7,5; "
+              "touche Return; =niveau été|50|2|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t7.50\t"
               "tank\t5.00\t-5.00\t-7|; =texte Annuler1 &Annuler la modification de « tank »; "
               "entête 1; =liste 1 7.50 tank 5 -5|0 12.00 boss -5 4|; touche Right; touche F2; "
               "taper boss; touche Tab; taper 3; touche Return; =niveau été|50|2|0\t12.00\tboss\t"
               "-5.00\t4.00\t-7|1\t7.50\tboss\t3.00\t-5.00\t-7|; icône tank.ico; case 0 0; "
-              "=liste 1 7.50 boss 3 -5|0 12.00 boss -5 4|2 50.00 tank -5 5|; clic table; touche Ctrl+A; touche Delete; =liste ; =texte Annuler1 &Annuler la "
+              "=liste 1 7.50 boss 3 -5|0 12.00 boss -5 4|2 12.00 tank -5 5|; clic table; touche Ctrl+A; touche Delete; =liste ; =texte Annuler1 &Annuler la "
               "suppression de 3 ennemis; touche Ctrl+Z; =compteur 3; touche Escape; =visible "
               "ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui");
         ligne("fermer : Ne pas tenir compte ferme sans rien écrire",

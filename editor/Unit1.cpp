@@ -7,6 +7,7 @@
 #include "erreurs.h"
 #include "images.h"
 #include "lecture_niveau.h"
+#include "reprise.h"
 #include "ui_Unit1.h"
 
 #include <QCloseEvent>
@@ -44,8 +45,8 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
       SaveDialog1(boites, TFileDialog::Sorte::Enregistrer,
                   QStringLiteral("fichier map (*.txt)|*.txt")),
       OuvrirBMP(boites, TFileDialog::Sorte::Ouvrir, QStringLiteral("Bitmaps (*.bmp)|*.bmp")),
-      imageFond(QSize(TDrawGrid::NB_CELLULES, TDrawGrid::NB_CELLULES) *
-                (TDrawGrid::TAILLE_CELLULE + 1))
+      copieSecours(boites), imageFond(QSize(TDrawGrid::NB_CELLULES, TDrawGrid::NB_CELLULES) *
+                                      (TDrawGrid::TAILLE_CELLULE + 1))
 {
     ui->setupUi(this);
     move(131, 121); // the layout file only sizes a top-level window
@@ -62,9 +63,16 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::ouvrirNiveau(const QString& chemin)
+void TForm1::demarrer(const QString& chemin)
 {
-    boites_.executer([&] { ouvrir(chemin); });
+    boites_.executer([&] {
+        const auto enReprendre = [this](const s_niveau& copie, const QString& fichier) {
+            reprendre(copie, fichier);
+        };
+        if (!proposerCopies(boites_, enReprendre) && !chemin.isEmpty()) {
+            ouvrir(chemin);
+        }
+    });
 }
 
 void TForm1::closeEvent(QCloseEvent* evenement)
@@ -159,13 +167,44 @@ void TForm1::ouvrir(const QString& chemin)
                 .arg(chemin, QString::fromStdString(refus->texte())));
         return;
     }
-    niveau = niveauEnregistre = std::get<s_niveau>(lu);
-    SaveDialog1.FileName = chemin; // Ctrl+S writes it back
+    niveauEnregistre = std::get<s_niveau>(lu);
+    afficherNiveau(niveauEnregistre, chemin); // Ctrl+S writes it back
+    niveauChange();
+}
+
+void TForm1::afficherNiveau(const s_niveau& copie, const QString& chemin)
+{
+    niveau = copie;
+    SaveDialog1.FileName = chemin;
     ui->NomNiveau->setText(depuisAnsi(niveau.nom));
     ui->DureeMission->setText(IntToStr(niveau.duree));
     DureeMissionExit(); // T's bound follows, as when the user leaves the field
     afficherCompteur();
     effacementClick(); // the icons drawn were another level's
+}
+
+// A copy taken up at start-up counts as changed: against its file as it is now, or the level the
+// editor started with.
+void TForm1::reprendre(const s_niveau& copie, const QString& chemin)
+{
+    if (!chemin.isEmpty()) {
+        const std::variant<s_niveau, Refus> lu =
+            lireNiveau(QFile::encodeName(chemin).toStdString());
+        if (const s_niveau* fichier = std::get_if<s_niveau>(&lu)) {
+            niveauEnregistre = *fichier;
+        }
+    }
+    afficherNiveau(copie, chemin);
+    niveauChange();
+}
+
+void TForm1::niveauChange()
+{
+    if (niveau == niveauEnregistre) {
+        copieSecours.supprimer();
+    } else {
+        copieSecours.ecrire(niveau, SaveDialog1.FileName);
+    }
 }
 
 // Unsaved work is never dropped silently: a level changed since it was opened or written is
@@ -184,6 +223,7 @@ bool TForm1::confirmerAbandon()
         Enregistrer1Click();
         return niveau == niveauEnregistre;
     case QMessageBox::Discard:
+        copieSecours.supprimer();
         return true;
     default:
         return false;
@@ -196,6 +236,7 @@ void TForm1::Retirerledernierennemi1Click()
         return;
     }
     afficherCompteur();
+    niveauChange();
     // Only an icon drawn since the last clearing leaves the display: the grid is drawn again as
     // that clearing left it, with the other icons drawn since.
     if (!iconesAffichees.empty()) {
@@ -265,6 +306,7 @@ void TForm1::GrilleMouseUp()
     iconesAffichees.push_back({QPoint(colonne, ligne) * pas, icone});
     surface.Draw(colonne * pas, ligne * pas, icone);
     afficherCompteur();
+    niveauChange();
 }
 
 // Save commands
@@ -283,6 +325,7 @@ bool TForm1::enregistrer(FormeProfondeur forme)
     switch (enregistrerNiveau(niveau, QFile::encodeName(chemin).toStdString(), forme)) {
     case Ecriture::Reussie:
         niveauEnregistre = niveau;
+        niveauChange();
         return true;
     case Ecriture::CheminRefuse:
         boites_.afficherErreur(
@@ -394,10 +437,14 @@ void TForm1::DureeMissionExit()
     if (ui->DureeMission->text().isEmpty()) {
         ui->DureeMission->setText(IntToStr(dureeAvantSaisie));
     }
+    const int dureePrecedente = niveau.duree;
     niveau.duree = StrToInt(ui->DureeMission->text());
     ui->tempsT->setMaxValue(StrToInt(ui->DureeMission->text()));
     if (ui->tempsT->Value() > ui->tempsT->MaxValue()) {
         ui->tempsT->setValue(ui->tempsT->MaxValue());
+    }
+    if (niveau.duree != dureePrecedente) {
+        niveauChange();
     }
 }
 
@@ -440,6 +487,7 @@ void TForm1::NomNiveauClick()
     }
     niveau.nom = *nomAnsi;
     ui->NomNiveau->setText(nom);
+    niveauChange();
 }
 
 void TForm1::changerlaprofondeur1Click()
@@ -447,4 +495,5 @@ void TForm1::changerlaprofondeur1Click()
     niveau.profondeur = StrToInt(boites_.InputBox(
         QStringLiteral("Apparition des ennemis"),
         QStringLiteral("Profondeur en z ( -10<...<-100 ) : "), IntToStr(niveau.profondeur)));
+    niveauChange();
 }

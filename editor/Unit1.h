@@ -1,6 +1,7 @@
 #ifndef OMBRELIN_UNIT1_H
 #define OMBRELIN_UNIT1_H
 
+#include "CopieSecours.h"
 #include "TFileDialog.h"
 #include "fichier_niveau.h"
 #include "images.h"
@@ -30,8 +31,9 @@ public:
     explicit TForm1(Boites& boites, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Opens the level file at chemin in place of the current level, or says why it cannot.
-    void ouvrirNiveau(const QString& chemin);
+    // What the editor does once its window shows: offers the recovery copies left by editors
+    // that stopped, then opens the level file at chemin (if any) unless a copy was taken up.
+    void demarrer(const QString& chemin);
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
@@ -73,6 +75,12 @@ private:
     void brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)());
     void afficherCompteur();
     void ouvrir(const QString& chemin);
+    // The level becomes copie, written to chemin by Ctrl+S; the fields and the display follow.
+    void afficherNiveau(const s_niveau& copie, const QString& chemin);
+    void reprendre(const s_niveau& copie, const QString& chemin);
+    // After every change of the level: the recovery copy follows it, or goes when the level is
+    // as last opened or written.
+    void niveauChange();
     bool confirmerAbandon();
     void appliquerSaisieEnCours();
     void signalerTempsTardifs();
@@ -85,6 +93,7 @@ private:
     TFileDialog SaveDialog1;
     TFileDialog OuvrirBMP;
     TFaide* Faide = nullptr; // owned by the window, made on first use
+    CopieSecours copieSecours;
 
     EntreeSortie* saisieDuree = nullptr; // owned by DureeMission
     EntreeSortie* saisieTemps = nullptr; // owned by tempsT

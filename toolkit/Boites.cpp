@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <exception>
 
@@ -29,6 +30,22 @@ QMessageBox::StandardButton BoitesQt::Question(const QString& texte)
     return static_cast<QMessageBox::StandardButton>(
         afficher(QMessageBox::Question, texte,
                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel));
+}
+
+int BoitesQt::Choix(const QString& texte, const QStringList& boutons, int parDefaut)
+{
+    QMessageBox boite(QMessageBox::Question, QApplication::applicationDisplayName(), texte,
+                      QMessageBox::NoButton, QApplication::activeWindow());
+    boite.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> choix;
+    for (const QString& bouton : boutons) {
+        choix << boite.addButton(bouton, QMessageBox::AcceptRole); // one role: kept in order
+    }
+    boite.setDefaultButton(static_cast<QPushButton*>(choix[parDefaut]));
+    boite.setEscapeButton(choix.last());
+    lancer(boite);
+    const int index = static_cast<int>(choix.indexOf(boite.clickedButton()));
+    return index < 0 ? static_cast<int>(choix.size()) - 1 : index;
 }
 
 QString BoitesQt::InputBox(const QString& titre, const QString& invite, const QString& defaut)

@@ -21,7 +21,7 @@ export DISPLAY=":$affichage"
 # The level to go on with, given on the command line as the desktop's launcher gives it.
 printf 'Niveau_1\r\n100\r\n1\r\n0\t0.00\ttank\t0.00\t0.00\t-100\r\n' >depart.txt
 env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE QT_QPA_PLATFORM=xcb LC_ALL=fr_FR.UTF-8 \
-    XDG_CONFIG_HOME="$PWD" "$1" depart.txt & # French: its decimal comma must not reach the file
+    XDG_CONFIG_HOME="$PWD" XDG_DATA_HOME="$PWD" "$1" depart.txt & # French: its decimal comma must not reach the file
 titre='^Ombrelin : Quorvane$' # matched whole by actif: the search also takes a cut Latin-1 title
 # The grid, 35 px under the central widget's top, is the first white down a column of the window;
 # the folder is listed after the first frame: ready once the list's first entry shows ink.

@@ -36,7 +36,6 @@ CopieSecours::CopieSecours(Boites& boites)
       id_(QString::number(QRandomGenerator::system()->generate64(), 16)),
       verrou_(dossier_ + '/' + id_ + secours::VERROU)
 {
-    verrou_.setStaleLockTime(0); // held for the editor's whole run, however long
     synchronisation_.setSingleShot(true);
     synchronisation_.setInterval(DELAI_SYNCHRONISATION_MS);
     QObject::connect(&synchronisation_, &QTimer::timeout, [this] {

@@ -169,7 +169,6 @@ void TForm1::ouvrir(const QString& chemin)
     }
     niveauEnregistre = std::get<s_niveau>(lu);
     afficherNiveau(niveauEnregistre, chemin); // Ctrl+S writes it back
-    niveauChange();
 }
 
 void TForm1::afficherNiveau(const s_niveau& copie, const QString& chemin)

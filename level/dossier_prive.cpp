@@ -98,7 +98,7 @@ bool ecrirePrive(const std::string& dossier, const std::string& nom, const std::
     // O_EXCL creates the name or fails: a link or a FIFO put there is never opened.
     const int fd = ::openat(fdDossier, temporaire.c_str(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    bool ecrit = fd >= 0 && ::fchmod(fd, 0600) == 0 && ecrireTout(fd, contenu);
+    bool ecrit = fd >= 0 && ecrireTout(fd, contenu);
     if (fd >= 0) {
         ecrit = ::close(fd) == 0 && ecrit;
         // The rename replaces whatever had the name, a link included, without following it.

@@ -44,8 +44,7 @@ int BoitesQt::Choix(const QString& texte, const QStringList& boutons, int parDef
     boite.setDefaultButton(static_cast<QPushButton*>(choix[parDefaut]));
     boite.setEscapeButton(choix.last());
     lancer(boite);
-    const int index = static_cast<int>(choix.indexOf(boite.clickedButton()));
-    return index < 0 ? static_cast<int>(choix.size()) - 1 : index;
+    return static_cast<int>(choix.indexOf(boite.clickedButton()));
 }
 
 QString BoitesQt::InputBox(const QString& titre, const QString& invite, const QString& defaut)

@@ -22,7 +22,7 @@ public:
     virtual QMessageBox::StandardButton Question(const QString& texte) = 0;
     // Asks with these buttons, each text naming its access key ("&Reprendre" for Alt+R): Enter
     // takes the one of index parDefaut, Escape and the frame's close the last. Returns the index
-    // of the button chosen.
+    // of the button chosen, -1 for none.
     virtual int Choix(const QString& texte, const QStringList& boutons, int parDefaut) = 0;
     // Returns the typed text, or defaut when the user cancels.
     virtual QString InputBox(const QString& titre, const QString& invite,

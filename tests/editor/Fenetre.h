@@ -72,6 +72,7 @@ const std::pair<QString, QString> ABREGES[] = {
     {"DEUX_ENNEMIS", "0\t12.00\tboss\t-5.00\t4.00\t-7|1\t50.00\ttank\t5.00\t-5.00\t-7|"},
     {"OCTETS", QString::fromLatin1("\x80 \x8Cuvre \x96 \xFF \xE9t\xE9 \x91\xA0")},
     {"N250", QString(250, u'n')},
+    {"TANK_7", "0\t0.00\ttank\t-5.00\t5.00\t-7|"},
     {"RÉCUP", "$XDG_DATA_HOME/Ombrelin/recuperation"}, // the recovery copies
     {"ARRÊT", " n'a pas été enregistré avant l'arrêt de l'éditeur. Le reprendre ?"}};
 
@@ -127,6 +128,9 @@ protected:
                 bouton->click();
                 break;
             }
+        }
+        if (!reponse.isNull() && !message.clickedButton()) {
+            journal << "sans effet: " + reponse;
         }
         return message.standardButton(message.clickedButton());
     }

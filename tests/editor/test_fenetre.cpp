@@ -121,22 +121,28 @@ private slots:
         ligne("T, effacer et le fond ne changent que l'affichage",
               "icône tank.ico; case 0 0; » a; SOUS; SUCCÈS a.txt; T 5; » fond.bmp; menu "
               "background1; clic effacement; menu Quitter1; =visible Form1 non");
-        ligne("reprise : Entrée reprend la copie d'un éditeur tué, à enregistrer dans son fichier",
-              "écrire n.txt Niveau_1|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; sh "
-              "touch -d '2026-12-08 17:42' RÉCUP/*.txt; » Entrée; redémarrer n.txt; =boîte "
-              "question: Le niveau « Niveau_1 » (1 ennemi) du fichier « … /n.txt », modifié le 8 "
-              "décembre 2026 à 17:42,ARRÊT; =niveau UN_TANK|; =compteur 1; » Annuler; fermer; "
-              "QUESTION; touche Ctrl+S; =fichier n.txt UN_TANK|; sh test ! -e RÉCUP/*.txt");
         ligne(
-            "reprise : Alt+S supprime la copie, Échap la garde; la plus récente d'abord",
+            "reprise : Entrée reprend la copie d'un éditeur tué, à enregistrer dans son fichier",
+            "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; case 1 1; "
+            "touche Ctrl+Z; durée 50; touche Tab; » -7; menu changerlaprofondeur1; =boîte saisie; "
+            "sh touch -d '2026-12-08 17:42' RÉCUP/*.txt; » Entrée; redémarrer n.txt; =boîte "
+            "question: Le niveau « N » (1 ennemi) du fichier « … /n.txt », modifié le 8 décembre "
+            "2026 à 17:42,ARRÊT; =niveau N|50|1|TANK_7; » Annuler; fermer; =boîte question: Les "
+            "modifications du niveau « N »; touche Ctrl+S; =fichier n.txt N|50|1|TANK_7; sh test "
+            "! -e RÉCUP/*.txt");
+        ligne(
+            "reprise : Alt+S supprime, Échap garde, la plus récente d'abord; quitter supprime",
             "icône tank.ico; case 0 0; » Échap; redémarrer; =boîte question: Le niveau « "
             "Niveau_1 » (1 ennemi), modifié le … ARRÊT; » X; clic NomNiveau; =boîte saisie; "
             "redémarrer; =boîte question: Le niveau « X » (0 ennemi),; =boîte question: Le niveau "
             "« Niveau_1 »; » Alt+S; » Alt+S; redémarrer; =boîte question; =boîte question; "
-            "redémarrer; =compteur 0");
-        ligne("reprise : jamais la copie d'un éditeur qui tourne",
-              "icône tank.ico; case 0 0; lancer; =compteur 0; sh test -e RÉCUP/*.txt; redémarrer; "
-              "=boîte question: Le niveau « Niveau_1 » (1 ennemi)");
+            "icône tank.ico; case 0 0; » Ne pas tenir compte; fermer; QUESTION; redémarrer");
+        ligne("reprise : jamais la copie d'un éditeur qui tourne; revenue au fichier, elle part",
+              "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; lancer; "
+              "=compteur 0; sh test -e RÉCUP/*.txt; » Entrée; redémarrer; =boîte question: Le "
+              "niveau « N »; menu Retirerledernierennemi1; sh test ! -e RÉCUP/*.txt; menu "
+              "Quitter1; =visible Form1 "
+              "non");
         ligne("reprise : une copie endommagée se supprime ou attend; liens et tubes ignorés",
               "écrire n.txt N|100|0|; sh mkdir -p RÉCUP && printf 'N\\r\\nabc' >RÉCUP/x.txt && "
               "touch -d '2026-12-01 09:05' RÉCUP/x.txt && ln -s $PWD/n.txt RÉCUP/l.txt && mkfifo "

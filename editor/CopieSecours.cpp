@@ -50,11 +50,10 @@ void CopieSecours::ecrire(const s_niveau& niveau, const QString& chemin)
     // Locked first: a copy without its lock would be offered to an editor started meanwhile.
     bool ecrite = verrou_.isLocked() || (preparerDossierPrive(dossier) && verrou_.tryLock(0));
     if (ecrite && cheminEcrit_ != chemin) {
-        const std::string nom = natif(id_ + secours::CHEMIN);
-        // Absolute: the next editor may start in another folder.
-        ecrite = chemin.isEmpty()
-                     ? supprimerPrive(dossier, nom)
-                     : ecrirePrive(dossier, nom, natif(QFileInfo(chemin).absoluteFilePath()));
+        // Absolute: the next editor may start in another folder. A copy's path only changes
+        // from none, the level being as written whenever its path changes.
+        ecrite = chemin.isEmpty() || ecrirePrive(dossier, natif(id_ + secours::CHEMIN),
+                                                 natif(QFileInfo(chemin).absoluteFilePath()));
         if (ecrite) {
             cheminEcrit_ = chemin;
         }

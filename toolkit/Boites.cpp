@@ -34,17 +34,15 @@ QMessageBox::StandardButton BoitesQt::Question(const QString& texte)
 
 int BoitesQt::Choix(const QString& texte, const QStringList& boutons, int parDefaut)
 {
-    QMessageBox boite(QMessageBox::Question, QApplication::applicationDisplayName(), texte,
-                      QMessageBox::NoButton, QApplication::activeWindow());
-    boite.setTextFormat(Qt::PlainText);
+    const std::unique_ptr<QMessageBox> boite = message(QMessageBox::Question, texte);
     QList<QAbstractButton*> choix;
     for (const QString& bouton : boutons) {
-        choix << boite.addButton(bouton, QMessageBox::AcceptRole); // one role: kept in order
+        choix << boite->addButton(bouton, QMessageBox::AcceptRole); // one role: kept in order
     }
-    boite.setDefaultButton(static_cast<QPushButton*>(choix[parDefaut]));
-    boite.setEscapeButton(choix.last());
-    lancer(boite);
-    return static_cast<int>(choix.indexOf(boite.clickedButton()));
+    boite->setDefaultButton(static_cast<QPushButton*>(choix[parDefaut]));
+    boite->setEscapeButton(choix.last());
+    lancer(*boite);
+    return static_cast<int>(choix.indexOf(boite->clickedButton()));
 }
 
 QString BoitesQt::InputBox(const QString& titre, const QString& invite, const QString& defaut)
@@ -74,13 +72,19 @@ void BoitesQt::ShowModal(QDialog& fenetre) { fenetre.exec(); }
 
 void BoitesQt::afficherErreur(const QString& texte) { afficher(QMessageBox::Critical, texte); }
 
+std::unique_ptr<QMessageBox> BoitesQt::message(QMessageBox::Icon icone, const QString& texte,
+                                               QMessageBox::StandardButtons boutons)
+{
+    auto boite = std::make_unique<QMessageBox>(icone, QApplication::applicationDisplayName(), texte,
+                                               boutons, QApplication::activeWindow());
+    boite->setTextFormat(Qt::PlainText);
+    return boite;
+}
+
 int BoitesQt::afficher(QMessageBox::Icon icone, const QString& texte,
                        QMessageBox::StandardButtons boutons)
 {
-    QMessageBox boite(icone, QApplication::applicationDisplayName(), texte, boutons,
-                      QApplication::activeWindow());
-    boite.setTextFormat(Qt::PlainText);
-    return lancer(boite);
+    return lancer(*message(icone, texte, boutons));
 }
 
 int BoitesQt::lancer(QDialog& boite) { return boite.exec(); }

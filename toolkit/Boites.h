@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -56,6 +57,9 @@ protected:
     virtual int lancer(QDialog& boite);
 
 private:
+    // A box of the editor, its text shown as it is.
+    static std::unique_ptr<QMessageBox> message(QMessageBox::Icon icone, const QString& texte,
+                                                QMessageBox::StandardButtons boutons = {});
     // Returns the button that closed the box.
     int afficher(QMessageBox::Icon icone, const QString& texte,
                  QMessageBox::StandardButtons boutons = QMessageBox::Ok);

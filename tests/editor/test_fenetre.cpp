@@ -140,7 +140,8 @@ private slots:
         ligne("reprise : jamais la copie d'un éditeur qui tourne; revenue au fichier, elle part",
               "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; lancer; "
               "=compteur 0; sh test -e RÉCUP/*.txt; » Entrée; redémarrer; =boîte question: Le "
-              "niveau « N »; menu Retirerledernierennemi1; sh test ! -e RÉCUP/*.txt; menu "
+              "niveau « N »; sh test -e RÉCUP/*.txt; menu Retirerledernierennemi1; sh test ! -e "
+              "RÉCUP/*.txt; menu "
               "Quitter1; =visible Form1 "
               "non");
         ligne("reprise : une copie endommagée se supprime ou attend; liens et tubes ignorés",

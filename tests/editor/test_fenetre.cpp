@@ -121,15 +121,14 @@ private slots:
         ligne("T, effacer et le fond ne changent que l'affichage",
               "icône tank.ico; case 0 0; » a; SOUS; SUCCÈS a.txt; T 5; » fond.bmp; menu "
               "background1; clic effacement; menu Quitter1; =visible Form1 non");
-        ligne(
-            "reprise : Entrée reprend la copie d'un éditeur tué, à enregistrer dans son fichier",
-            "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; case 1 1; "
-            "touche Ctrl+Z; durée 50; touche Tab; » -7; menu changerlaprofondeur1; =boîte saisie; "
-            "sh touch -d '2026-12-08 17:42' RÉCUP/*.txt; » Entrée; redémarrer n.txt; =boîte "
-            "question: Le niveau « N » (1 ennemi) du fichier « … /n.txt », modifié le 8 décembre "
-            "2026 à 17:42,ARRÊT; =niveau N|50|1|TANK_7; » Annuler; fermer; =boîte question: Les "
-            "modifications du niveau « N »; touche Ctrl+S; =fichier n.txt N|50|1|TANK_7; sh test "
-            "! -e RÉCUP/*.txt");
+        ligne("reprise : Entrée reprend la copie d'un éditeur tué, à enregistrer dans son fichier",
+              "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; case 1 1; "
+              "touche Ctrl+Z; » -7; menu changerlaprofondeur1; =boîte saisie; sh grep -q -- -7 "
+              "RÉCUP/*.txt; durée 50; touche Tab; sh touch -d '2026-12-08 17:42' RÉCUP/*.txt; » "
+              "Entrée; redémarrer n.txt; =boîte question: Le niveau « N » (1 ennemi) du fichier « "
+              "… /n.txt », modifié le 8 décembre 2026 à 17:42,ARRÊT; =niveau N|50|1|TANK_7; » "
+              "Annuler; fermer; =boîte question: Les modifications du niveau « N »; touche Ctrl+S; "
+              "=fichier n.txt N|50|1|TANK_7; sh test ! -e RÉCUP/*.txt");
         ligne(
             "reprise : Alt+S supprime, Échap garde, la plus récente d'abord; quitter supprime",
             "icône tank.ico; case 0 0; » Échap; redémarrer; =boîte question: Le niveau « "

@@ -123,8 +123,8 @@ private slots:
               "background1; clic effacement; menu Quitter1; =visible Form1 non");
         ligne("reprise : Entrée reprend la copie d'un éditeur tué, à enregistrer dans son fichier",
               "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; case 1 1; "
-              "touche Ctrl+Z; » -7; menu changerlaprofondeur1; =boîte saisie; sh grep -q -- -7 "
-              "RÉCUP/*.txt; durée 50; touche Tab; sh touch -d '2026-12-08 17:42' RÉCUP/*.txt; » "
+              "touche Ctrl+Z; durée 50; touche Tab; sh grep -q ^50. RÉCUP/*.txt; » -7; menu "
+              "changerlaprofondeur1; =boîte saisie; sh touch -d '2026-12-08 17:42' RÉCUP/*.txt; » "
               "Entrée; redémarrer n.txt; =boîte question: Le niveau « N » (1 ennemi) du fichier « "
               "… /n.txt », modifié le 8 décembre 2026 à 17:42,ARRÊT; =niveau N|50|1|TANK_7; » "
               "Annuler; fermer; =boîte question: Les modifications du niveau « N »; touche Ctrl+S; "

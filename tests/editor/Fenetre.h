@@ -19,6 +19,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,7 +75,10 @@ const std::pair<QString, QString> ABREGES[] = {
     {"UN_TANK", "Niveau_1|100|1|0\t0.00\ttank\t-5.00\t5.00\t-100"},
     {"DEUX_ENNEMIS", "0\t12.00\tboss\t-5.00\t4.00\t-7|1\t50.00\ttank\t5.00\t-5.00\t-7|"},
     {"OCTETS", QString::fromLatin1("\x80 \x8Cuvre \x96 \xFF \xE9t\xE9 \x91\xA0")},
-    {"N250", QString(250, u'n')}};
+    {"N250", QString(250, u'n')},
+    {"TANK_7", "0\t0.00\ttank\t-5.00\t5.00\t-7|"},
+    {"RÉCUP", "$XDG_DATA_HOME/Ombrelin/recuperation"}, // the recovery copies
+    {"ARRÊT", " n'a pas été enregistré avant l'arrêt de l'éditeur. Le reprendre ?"}};
 
 // The real boxes up to their modal loop, where a script answers them in order, as it does the file
 // dialogs (none left, or a null answer, cancels; a question takes a button's text). Boxes are
@@ -114,13 +118,25 @@ protected:
             return QMessageBox::Ok;
         }
         journal << "question: " + message.text();
+        // A button's text, or a key as Qt takes it: Entrée the default button, Échap the escape
+        // one, Alt+X the one whose access key is X.
         const QString reponse = prendre();
+        const auto touche = [&](QAbstractButton* bouton) {
+            return reponse == "Entrée"  ? bouton == message.defaultButton()
+                   : reponse == "Échap" ? bouton == message.escapeButton()
+                                        : reponse.startsWith("Alt+") &&
+                                              QKeySequence::mnemonic(bouton->text()) == reponse;
+        };
         for (QAbstractButton* bouton : message.buttons()) {
-            if (bouton->text().remove(u'&') == reponse) {
-                return message.standardButton(bouton);
+            if (bouton->text().remove(u'&') == reponse || touche(bouton)) {
+                bouton->click();
+                break;
             }
         }
-        return QMessageBox::Cancel;
+        if (!reponse.isNull() && !message.clickedButton()) {
+            journal << "sans effet: " + reponse;
+        }
+        return message.standardButton(message.clickedButton());
     }
 
 private:
@@ -240,31 +256,45 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
     {
         dossier_ = std::make_unique<QTemporaryDir>();
         QDir::setCurrent(dossier_->path());
+        // The user's data folder, where recovery copies go, is the test's own.
+        donnees_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(donnees_->path()));
         ecrire("tank.ico", icone("32:vert"));
         ecrire("boss.ico", icone("32:bleu"));
         plein("bleu", 363).save("fond.bmp");
         boites = {};
-        form = std::make_unique<TForm1>(boites);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(widget<TFileListBox>("fichiers")->model()->rowCount(), 2); // once painted
+        ouvrirFenetre();
     }
 
     void cleanup()
     {
+        autre_.reset();
         form.reset();
+        donnees_.reset();
         QDir::setCurrent(QDir::rootPath());
         dossier_.reset();
     }
 
 private:
+    void ouvrirFenetre()
+    {
+        // What the window system still has to say of a window gone must not reach the new one.
+        QCoreApplication::processEvents();
+        form = std::make_unique<TForm1>(boites);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_VERIFY(widget<TFileListBox>("fichiers")->model()->rowCount() > 0); // once painted
+    }
+
     // Steps: "icône NOM", "T TEXTE" and "durée TEXTE" (typed over, the field stays entered),
     // "touche SÉQUENCE", "taper TEXTE" (into the focus), "case COLONNE LIGNE [FOIS]", "entête N"
     // (the enemy list's column header), "presse-papiers TEXTE" (as copied elsewhere), "clic WIDGET", "menu ACTION", "fermer" (from
     // the frame), "» RÉPONSE" for the next box or dialog (none cancels, "∅" is the empty text);
     // in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM
-    // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE".
+    // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE"; "lancer [FICHIER]" starts another
+    // editor as ombrelin does, the window stays; "redémarrer [FICHIER]" the same, once the window
+    // is gone as a killed editor goes (no question, its recovery copy left).
     void faire(const QString& verbe, const QString& reste)
     {
         const QStringList mots = reste.split(u' ');
@@ -313,6 +343,13 @@ private:
                 .save(reste.section(u' ', 1), "bmp");
         } else if (verbe == "écrire") {
             ecrire(mots[0], reste.section(u' ', 1).replace(u'|', "\r\n").toLatin1());
+        } else if (verbe == "lancer" || verbe == "redémarrer") {
+            autre_ = std::move(form);
+            if (verbe == "redémarrer") {
+                autre_.reset();
+            }
+            ouvrirFenetre();
+            form->demarrer(reste);
         } else if (verbe == "aller") { // as a double click in the folder list
             widget<TDirectoryListBox>("dossiers")->setDirectory(reste);
         } else {
@@ -397,6 +434,8 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> dossier_;
+    std::unique_ptr<QTemporaryDir> donnees_;
+    std::unique_ptr<TForm1> autre_; // an editor started before, still running
 };
 
 #endif

@@ -172,6 +172,41 @@ private slots:
               "=accessible Grille/13 Cell 1,2 [focus]: x -3, y 4 : vide; » fond.bmp; menu "
               "background1; =accessible Grille/0 Cell 0,0: x -5, y 5 : vide; case 5 5; clic "
               "effacement; =accessible Grille/60 Cell 5,5: x 0, y 0 : vide");
+        ligne("reprise : Entrée reprend la copie d'un éditeur tué, à enregistrer dans son fichier",
+              "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; case 1 1; "
+              "touche Ctrl+Z; durée 50; touche Tab; sh grep -q ^50. RÉCUP/*.txt; » -7; menu "
+              "changerlaprofondeur1; =boîte saisie; sh touch -d '2026-12-08 17:42' RÉCUP/*.txt; » "
+              "Entrée; redémarrer n.txt; =boîte question: Le niveau « N » (1 ennemi) du fichier « "
+              "… /n.txt », modifié le 8 décembre 2026 à 17:42,ARRÊT; =niveau N|50|1|TANK_7; » "
+              "Annuler; fermer; =boîte question: Les modifications du niveau « N »; touche Ctrl+S; "
+              "=fichier n.txt N|50|1|TANK_7; sh test ! -e RÉCUP/*.txt");
+        ligne(
+            "reprise : Alt+S supprime, Échap garde, la plus récente d'abord; quitter supprime",
+            "icône tank.ico; case 0 0; » Échap; redémarrer; =boîte question: Le niveau « "
+            "Niveau_1 » (1 ennemi), modifié le … ARRÊT; » X; clic NomNiveau; =boîte saisie; "
+            "redémarrer; =boîte question: Le niveau « X » (0 ennemi),; =boîte question: Le niveau "
+            "« Niveau_1 »; » Alt+S; » Alt+S; redémarrer; =boîte question; =boîte question; "
+            "icône tank.ico; case 0 0; » Ne pas tenir compte; fermer; QUESTION; redémarrer");
+        ligne("reprise : jamais la copie d'un éditeur qui tourne; revenue au fichier, elle part",
+              "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; lancer; "
+              "=compteur 0; sh test -e RÉCUP/*.txt; » Entrée; redémarrer; =boîte question: Le "
+              "niveau « N »; sh test -e RÉCUP/*.txt; menu Retirerledernierennemi1; sh test ! -e "
+              "RÉCUP/*.txt; menu "
+              "Quitter1; =visible Form1 "
+              "non");
+        ligne("reprise : une copie endommagée se supprime ou attend; liens et tubes ignorés",
+              "écrire n.txt N|100|0|; sh mkdir -p RÉCUP && printf 'N\\r\\nabc' >RÉCUP/x.txt && "
+              "touch -d '2026-12-01 09:05' RÉCUP/x.txt && ln -s $PWD/n.txt RÉCUP/l.txt && mkfifo "
+              "RÉCUP/f.txt RÉCUP/y.lock && cp n.txt RÉCUP/y.txt; » Entrée; redémarrer; =boîte "
+              "question: La copie de secours d'un niveau non enregistré, modifiée le 1er décembre "
+              "2026 à 09:05, est endommagée :\nligne 2 : on attendait la durée de la mission, un "
+              "entier de -99 à 999\nLa supprimer ?; » Alt+S; redémarrer; =boîte question; "
+              "redémarrer; =compteur 0");
+        ligne("un dossier de données où rien ne s'écrit : dit une fois, l'éditeur continue",
+              "sh mkdir -p RÉCUP/.. && rmdir RÉCUP && touch RÉCUP; icône tank.ico; case 0 0; "
+              "=boîte message: La copie de secours du niveau ne peut pas être écrite dans : … "
+              "recuperation\nSi l'éditeur s'arrêtait brusquement, les modifications non "
+              "enregistrées seraient perdues.; case 1 1; =compteur 2");
         ligne("aide",
               "menu Aide1; =visible Faide oui; =texte Faide Aide sur l'Ombrelin pour Quorvane; "
               "clic ButtonOK; =visible Faide non");

@@ -362,8 +362,8 @@ private:
     // [… PARTIE]..." takes the next box; "=dialogue" the next file dialog, or "aucun"; "=niveau"
     // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
     // "=aperçu" (colours); "=texte WIDGET" (an action's, or a window's title); "=compteur";
-    // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between);
-    // "=focus" (the widget's name); "=cellule" (the grid's current cell); "=visible WIDGET",
+    // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between),
+    // "=choisies" (its selected rows' N°); "=focus" (the widget's name); "=cellule" (the grid's current cell); "=visible WIDGET",
     // "=actif ACTION" (oui or non); "=accessible SUJET" (see accessible()).
     void constater(const QString& quoi, const QString& attendu)
     {
@@ -414,6 +414,12 @@ private:
                     vu += lignes->index(i, j).data().toString() + (j < 4 ? ' ' : '|');
                 }
             }
+        } else if (quoi == "choisies") { // by their N°
+            for (const QModelIndex& ligne :
+                 widget<QTableView>("table")->selectionModel()->selectedRows()) {
+                vu += ligne.data().toString() + ' ';
+            }
+            vu.chop(1);
         } else if (quoi == "focus") {
             vu = QApplication::focusWidget()->objectName();
         } else if (quoi == "cellule") {

@@ -123,18 +123,21 @@ private slots:
               "Form1 non");
         ligne("la liste : suit le niveau, montre, modifie, trie la vue, supprime",
               "écrire n.txt été|50|2|DEUX_ENNEMIS; » n.txt; touche Ctrl+O; FILTRE; touche Ctrl+L; "
-              "=texte ListeEnnemis Ennemis du niveau; =focus table; =liste 0 12.00 boss -5 4|1 "
-              "50.00 tank 5 -5|; =texte tempsT 12; =case 0 1 bleu; =cellule 0 1; touche Down; "
-              "=texte tempsT 50; =case 10 10 vert; =cellule 10 10; touche Right; touche F2; taper "
-              "70; touche Return; touche Up; touche Down; =texte tempsT 12; touche F2; taper 7,5; "
-              "touche Return; =niveau été|50|2|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t7.50\t"
-              "tank\t5.00\t-5.00\t-7|; =texte Annuler1 &Annuler la modification de « tank »; "
-              "entête 1; =liste 1 7.50 tank 5 -5|0 12.00 boss -5 4|; touche Right; touche F2; "
-              "taper boss; touche Tab; taper 3; touche Return; =niveau été|50|2|0\t12.00\tboss\t"
-              "-5.00\t4.00\t-7|1\t7.50\tboss\t3.00\t-5.00\t-7|; icône tank.ico; case 0 0; "
-              "=liste 1 7.50 boss 3 -5|0 12.00 boss -5 4|2 12.00 tank -5 5|; clic table; touche Ctrl+A; touche Delete; =liste ; =texte Annuler1 &Annuler la "
-              "suppression de 3 ennemis; touche Ctrl+Z; =compteur 3; touche Escape; =visible "
-              "ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui");
+              "=texte ListeEnnemis Ennemis du niveau; =focus table; =choisies 0; touche F2; taper "
+              "3; touche Return; =liste 0 12.00 boss -5 4|1 50.00 tank 5 -5|; =texte tempsT 12; "
+              "=case 0 1 bleu; =cellule 0 1; touche Down; =texte tempsT 50; =case 10 10 vert; "
+              "=cellule 10 10; touche Right; touche F2; taper 70; touche Return; touche Up; touche "
+              "Down; =texte tempsT 12; touche F2; taper 7,5; touche Return; =niveau été|50|2|0\t"
+              "12.00\tboss\t-5.00\t4.00\t-7|1\t7.50\ttank\t5.00\t-5.00\t-7|; =texte Annuler1 "
+              "&Annuler la modification de « tank »; entête 1; =liste 1 7.50 tank 5 -5|0 12.00 "
+              "boss -5 4|; touche F2; taper 13; touche Return; =liste 0 12.00 boss -5 4|1 13.00 "
+              "tank 5 -5|; touche Right; touche F2; taper boss; touche Tab; taper 3; touche "
+              "Return; =niveau été|50|2|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t13.00\tboss\t3.00\t"
+              "-5.00\t-7|; icône tank.ico; case 0 0; =choisies 1; menu Retirerledernierennemi1; "
+              "=choisies 1; entête 1; touche Down; touche Delete; =niveau été|50|1|0\t13.00\tboss"
+              "\t3.00\t-5.00\t-7|; touche Ctrl+Z; touche Ctrl+A; touche Delete; =liste ; =texte "
+              "Annuler1 &Annuler la suppression de 2 ennemis; touche Ctrl+Z; =compteur 2; touche "
+              "Escape; =visible ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui");
         ligne("fermer : Ne pas tenir compte ferme sans rien écrire",
               "icône tank.ico; case 0 0; » Ne pas tenir compte; fermer; QUESTION; =dialogue "
               "aucun; =visible Form1 non");

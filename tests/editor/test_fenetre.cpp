@@ -31,10 +31,10 @@ private slots:
               "lien.ico && ln -s absent casse.ico && mkfifo fifo.ico && touch notes.txt && mkdir "
               "dossier.ico B a .cache; aller ; =fichiers .boss.ico .ico BOSS.ICO boss.ico "
               "lien.ico tank.ico; =dossiers a B dossier.ico");
-        ligne("un autre dossier : plus d'icône choisie, l'aperçu reste",
-              "icône tank.ico; sh mkdir loin; ico 32:bleu loin/x.ico; aller loin; =fichiers "
-              "x.ico; case 0 0; =compteur 0; =aperçu vert; icône x.ico; =aperçu bleu; case 0 0; "
-              "=case 0 0 bleu");
+        ligne("un autre dossier : plus d'icône choisie, l'aperçu reste, les placés aussi",
+              "icône tank.ico; case 1 1; sh mkdir loin; ico 32:bleu loin/x.ico; aller loin; "
+              "=fichiers x.ico; case 0 0; =compteur 1; =aperçu vert; icône x.ico; =aperçu bleu; "
+              "case 0 0; =case 0 0 bleu; T 1; T 0; =case 1 1 vert");
         ligne("d'une icône, l'image la plus proche de 32 × 32, la première des égales",
               "ico 16:vert,32:bleu paire.ico; ico 32:bleu,32:vert egales.ico; ico 65535×256:bleu "
               "grande.ico; icône paire.ico; =aperçu bleu; icône egales.ico; =aperçu bleu; icône "
@@ -109,7 +109,7 @@ private slots:
         ligne("au clavier; annuler, rétablir chaque changement; revenu au départ, rien à "
               "demander",
               "=texte Annuler1 &Annuler; =actif Annuler1 non; icône tank.ico; touche Shift+Tab; "
-              "touche Right; touche Down; touche Space; =case 1 1 vert; =texte Annuler1 &Annuler "
+              "touche Left; touche Right; touche Down; touche Space; =case 1 1 vert; =texte Annuler1 &Annuler "
               "le placement de « tank »; durée 50; touche Tab; touche Tab; » X; clic NomNiveau; =boîte "
               "saisie; » -7; menu changerlaprofondeur1; =boîte saisie; =niveau X|50|1|0\t0.00\t"
               "tank\t-4.00\t4.00\t-7|; touche Ctrl+Z; =niveau X|50|1|0\t0.00\ttank\t-4.00\t4.00"
@@ -138,6 +138,10 @@ private slots:
               "\t3.00\t-5.00\t-7|; touche Ctrl+Z; touche Ctrl+A; touche Delete; =liste ; =texte "
               "Annuler1 &Annuler la suppression de 2 ennemis; touche Ctrl+Z; =compteur 2; touche "
               "Escape; =visible ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui");
+        ligne("la liste : l'icône d'un ennemi le suit, sauf s'il change de type",
+              "icône tank.ico; case 0 0; icône boss.ico; case 1 1; touche Ctrl+L; touche Delete; "
+              "=case 1 1 bleu; touche Right; touche Right; touche F2; taper tank; touche Return; "
+              "=case 1 1 vert");
         ligne("fermer : Ne pas tenir compte ferme sans rien écrire",
               "icône tank.ico; case 0 0; » Ne pas tenir compte; fermer; QUESTION; =dialogue "
               "aucun; =visible Form1 non");

@@ -2,6 +2,7 @@
 
 #include "Boites.h"
 #include "EntreeSortie.h"
+#include "NiveauxRecents.h"
 #include "Unit_aide.h"
 #include "conversions.h"
 #include "erreurs.h"
@@ -48,6 +49,7 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
                 (TDrawGrid::TAILLE_CELLULE + 1))
 {
     ui->setupUi(this);
+    niveauxRecents = new NiveauxRecents(*ui->Niveauxrecents1);
     move(131, 121); // the layout file only sizes a top-level window
     // Font heights are in pixels, as the layout was drawn; a layout file gives points only.
     taillePolice(*this, 11);
@@ -106,6 +108,14 @@ void TForm1::brancherGestionnaires()
     brancher(ui->changerlaprofondeur1, &QAction::triggered, &TForm1::changerlaprofondeur1Click);
     brancher(ui->background1, &QAction::triggered, &TForm1::background1Click);
     brancher(ui->Aide1, &QAction::triggered, &TForm1::Aide1Click);
+    // A recent level opens as "Ouvrir un niveau" opens the one chosen in its dialog.
+    connect(niveauxRecents, &NiveauxRecents::choisi, this, [this](const QString& chemin) {
+        boites_.executer([&] {
+            if (confirmerAbandon()) {
+                ouvrir(chemin);
+            }
+        });
+    });
 
     brancher(ui->NomNiveau, &TLabel::Click, &TForm1::NomNiveauClick);
     brancher(ui->fichiers, &TFileListBox::Change, &TForm1::fichiersChange);
@@ -157,6 +167,7 @@ void TForm1::ouvrir(const QString& chemin)
             QStringLiteral("Impossible d'ouvrir le niveau :\n%1\n%2.\nLe niveau en cours n'a pas "
                            "changé.")
                 .arg(chemin, QString::fromStdString(refus->texte())));
+        niveauxRecents->retirer(chemin); // gone, or not a level: no use offering it again
         return;
     }
     niveau = niveauEnregistre = std::get<s_niveau>(lu);
@@ -166,6 +177,7 @@ void TForm1::ouvrir(const QString& chemin)
     DureeMissionExit(); // T's bound follows, as when the user leaves the field
     afficherCompteur();
     effacementClick(); // the icons drawn were another level's
+    niveauxRecents->ajouter(chemin);
 }
 
 // Unsaved work is never dropped silently: a level changed since it was opened or written is
@@ -283,6 +295,7 @@ bool TForm1::enregistrer(FormeProfondeur forme)
     switch (enregistrerNiveau(niveau, QFile::encodeName(chemin).toStdString(), forme)) {
     case Ecriture::Reussie:
         niveauEnregistre = niveau;
+        niveauxRecents->ajouter(chemin);
         return true;
     case Ecriture::CheminRefuse:
         boites_.afficherErreur(

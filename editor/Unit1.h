@@ -16,6 +16,7 @@ class TForm1;
 }
 class Boites;
 class EntreeSortie;
+class NiveauxRecents;
 class TFaide;
 
 // The one level of the run: set up when the main window is created, then changed by its handlers
@@ -85,6 +86,7 @@ private:
     TFileDialog SaveDialog1;
     TFileDialog OuvrirBMP;
     TFaide* Faide = nullptr; // owned by the window, made on first use
+    NiveauxRecents* niveauxRecents = nullptr; // owned by its submenu
 
     EntreeSortie* saisieDuree = nullptr; // owned by DureeMission
     EntreeSortie* saisieTemps = nullptr; // owned by tempsT

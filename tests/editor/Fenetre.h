@@ -2,6 +2,7 @@
 #define OMBRELIN_FENETRE_H
 
 #include "Boites.h"
+#include "NiveauxRecents.h"
 #include "TDirectoryListBox.h"
 #include "TDrawGrid.h"
 #include "TFileDialog.h"
@@ -14,8 +15,11 @@
 #include <QAction>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 // The colours of the tests' pictures, by the names that steps give them.
@@ -124,8 +128,8 @@ private:
 };
 
 // Each test starts from the main window opened in a fresh current directory that holds a green
-// tank.ico, a blue boss.ico and a blue fond.bmp, and plays rows of steps on it with real mouse,
-// focus and key events.
+// tank.ico, a blue boss.ico and a blue fond.bmp, and the user's settings in its .config, and plays
+// rows of steps on it with real mouse, focus and key events.
 class Fenetre : public QObject {
     Q_OBJECT
 
@@ -207,6 +211,8 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
         ecrire("tank.ico", icone("32:vert"));
         ecrire("boss.ico", icone("32:bleu"));
         plein("bleu", 363).save("fond.bmp");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dossier_->path() + "/.config");
         boites = {};
         form = std::make_unique<TForm1>(boites);
         form->show();
@@ -225,7 +231,8 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
 private:
     // Steps: "icône NOM", "T TEXTE" and "durée TEXTE" (typed over, the field stays entered),
     // "touche SÉQUENCE", "case COLONNE LIGNE [FOIS]", "clic WIDGET", "menu ACTION", "fermer" (from
-    // the frame), "» RÉPONSE" for the next box or dialog (none cancels, "∅" is the empty text);
+    // the frame), "» RÉPONSE" for the next box or dialog (none cancels, "∅" is the empty text),
+    // "récent N" (the Nth level of "Niveaux récents"), "relancer" (a new window, as the next run);
     // in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM
     // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE".
     void faire(const QString& verbe, const QString& reste)
@@ -252,6 +259,10 @@ private:
             widget<QAction>(reste)->trigger();
         } else if (verbe == "fermer") {
             form->close();
+        } else if (verbe == "récent") {
+            widget<QMenu>("Niveauxrecents1")->actions().at(reste.toInt() - 1)->trigger();
+        } else if (verbe == "relancer") {
+            form = std::make_unique<TForm1>(boites);
         } else if (verbe == "»") {
             boites.reponses << (reste.isEmpty() ? QString() : QString(reste).remove("∅"));
         } else if (verbe == "ico") {
@@ -275,7 +286,8 @@ private:
     // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
     // "=aperçu" (colours); "=texte WIDGET" (or window title); "=compteur"; "=fichiers", "=dossiers"
     // (listed);
-    // "=visible WIDGET", "=actif ACTION" (oui or non).
+    // "=visible WIDGET", "=actif ACTION" (oui or non); "=récents" (each as ~/FOLDER/NAME, ~ for
+    // the current directory, from what it shows, or "grisé").
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');
@@ -318,6 +330,18 @@ private:
         } else if (quoi == "compteur") { // the count, and the label that shows it
             vu = QString::number(niveau.nbEnnemis) + widget<QLabel>("labelNbEnn")->text();
             vu.remove("nombre total d'ennemis : " + attendu + "/100");
+        } else if (quoi == "récents") {
+            const auto* menu = widget<QMenu>("Niveauxrecents1");
+            for (const QAction* entree : menu->actions().mid(0, NiveauxRecents::NOMBRE_MAX)) {
+                QTextDocument bulle; // as the tooltip shows it
+                bulle.setHtml(entree->toolTip());
+                vu += entree->isVisible()
+                          ? bulle.toPlainText() + '/' +
+                                entree->text().replace(QRegularExpression("&(.)"), "\\1") + ' '
+                          : "";
+            }
+            vu = menu->menuAction()->isEnabled() ? vu.replace(QDir::currentPath(), "~").trimmed()
+                                                 : "grisé";
         } else if (quoi == "visible") {
             vu = (mots[0] == "Form1" ? form.get() : widget(mots[0]))->isVisible() ? "oui" : "non";
         } else {

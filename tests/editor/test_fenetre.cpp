@@ -121,6 +121,28 @@ private slots:
         ligne("T, effacer et le fond ne changent que l'affichage",
               "icône tank.ico; case 0 0; » a; SOUS; SUCCÈS a.txt; T 5; » fond.bmp; menu "
               "background1; clic effacement; menu Quitter1; =visible Form1 non");
+        ligne("niveaux récents : ouverts, écrits, en tête, une fois, huit, gardés",
+              "=récents grisé; » a; SOUS; SUCCÈS a.txt; » absent/n; SOUS; =boîte erreur: "
+              "Impossible d'écrire; =récents ~/a.txt; sh mkdir '<i>' && for n in 1 2 3 4 5 6 7 "
+              "'&\t8'\ndo cp a.txt \"<i>/$n.txt\"\ndone; » <i>/1.txt; touche Ctrl+O; » <i>/2.txt; "
+              "touche Ctrl+O; » <i>/3.txt; touche Ctrl+O; » <i>/4.txt; touche Ctrl+O; » <i>/5.txt; "
+              "touche Ctrl+O; » <i>/6.txt; touche Ctrl+O; » <i>/7.txt; touche Ctrl+O; » "
+              "<i>/&\t8.txt; touche Ctrl+O; » <i>/3.txt; touche Ctrl+O; relancer; =récents "
+              "~/<i>/3.txt ~/<i>/& 8.txt ~/<i>/7.txt ~/<i>/6.txt ~/<i>/5.txt ~/<i>/4.txt "
+              "~/<i>/2.txt ~/<i>/1.txt; sh grep -q 8.txt .config/Ombrelin/Ombrelin.conf");
+        ligne("niveaux récents : en choisir un l'ouvre comme Ouvrir un niveau, question comprise",
+              "écrire m.txt m|10|0|; écrire n.txt n|50|2|DEUX_ENNEMIS; » m.txt; touche Ctrl+O; » "
+              "n.txt; touche Ctrl+O; icône tank.ico; case 3 3; » Annuler; récent 2; =boîte "
+              "question: Les modifications du niveau « n »; =compteur 3; » Ne pas tenir compte; "
+              "récent 2; =boîte question; =niveau m|10|0|; =texte DureeMission 10; =récents "
+              "~/m.txt ~/n.txt");
+        ligne("niveaux récents : absent ou refusé, l'erreur, il quitte la liste, rien d'autre",
+              "écrire m.txt m|10|0|; » m.txt; touche Ctrl+O; » a; SOUS; SUCCÈS a.txt; » b; SOUS; "
+              "SUCCÈS b.txt; sh rm a.txt && echo x >b.txt; récent 2; NIVEAU a.txt; =récents "
+              "~/b.txt ~/m.txt; récent 1; NIVEAU b.txt; =récents ~/m.txt; =niveau m|10|0|");
+        ligne("niveaux récents : vider la liste la grise",
+              "» a; SOUS; SUCCÈS a.txt; menu Viderlaliste1; =récents grisé; relancer; =récents "
+              "grisé");
         ligne("aide",
               "menu Aide1; =visible Faide oui; =texte Faide Aide sur l'Ombrelin pour Quorvane; "
               "clic ButtonOK; =visible Faide non");

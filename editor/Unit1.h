@@ -86,7 +86,7 @@ private:
     TFileDialog SaveDialog1;
     TFileDialog OuvrirBMP;
     TFaide* Faide = nullptr; // owned by the window, made on first use
-    NiveauxRecents* niveauxRecents = nullptr; // owned by its submenu
+    NiveauxRecents* niveauxRecents = nullptr;
 
     EntreeSortie* saisieDuree = nullptr; // owned by DureeMission
     EntreeSortie* saisieTemps = nullptr; // owned by tempsT

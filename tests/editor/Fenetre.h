@@ -334,7 +334,7 @@ private:
             const auto* menu = widget<QMenu>("Niveauxrecents1");
             for (const QAction* entree : menu->actions().mid(0, NiveauxRecents::NOMBRE_MAX)) {
                 QTextDocument bulle; // as the tooltip shows it
-                bulle.setHtml(entree->toolTip());
+                bulle.setHtml(menu->toolTipsVisible() ? entree->toolTip() : "");
                 vu += entree->isVisible()
                           ? bulle.toPlainText() + '/' +
                                 entree->text().replace(QRegularExpression("&(.)"), "\\1") + ' '

@@ -127,9 +127,10 @@ private slots:
               "'&\t8'\ndo cp a.txt \"<i>/$n.txt\"\ndone; » <i>/1.txt; touche Ctrl+O; » <i>/2.txt; "
               "touche Ctrl+O; » <i>/3.txt; touche Ctrl+O; » <i>/4.txt; touche Ctrl+O; » <i>/5.txt; "
               "touche Ctrl+O; » <i>/6.txt; touche Ctrl+O; » <i>/7.txt; touche Ctrl+O; » "
-              "<i>/&\t8.txt; touche Ctrl+O; » <i>/3.txt; touche Ctrl+O; relancer; =récents "
+              "<i>/&\t8.txt; touche Ctrl+O; sh cd .config/Ombrelin && grep -q 8.txt Ombrelin.conf "
+              "&& ! grep -q a.txt Ombrelin.conf; » <i>/3.txt; touche Ctrl+O; relancer; =récents "
               "~/<i>/3.txt ~/<i>/& 8.txt ~/<i>/7.txt ~/<i>/6.txt ~/<i>/5.txt ~/<i>/4.txt "
-              "~/<i>/2.txt ~/<i>/1.txt; sh grep -q 8.txt .config/Ombrelin/Ombrelin.conf");
+              "~/<i>/2.txt ~/<i>/1.txt");
         ligne("niveaux récents : en choisir un l'ouvre comme Ouvrir un niveau, question comprise",
               "écrire m.txt m|10|0|; écrire n.txt n|50|2|DEUX_ENNEMIS; » m.txt; touche Ctrl+O; » "
               "n.txt; touche Ctrl+O; icône tank.ico; case 3 3; » Annuler; récent 2; =boîte "

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
-#include <QTextDocument>
 
 #include <memory>
 
@@ -89,10 +88,11 @@ void NiveauxRecents::afficher()
     for (int i = 0; i < NOMBRE_MAX; ++i) {
         const QFileInfo fichier(chemins_.value(i));
         // Plain text: '&' would mark a shortcut letter, a tab start the shortcut's column, and
-        // a tooltip that looks like markup would be read as such.
+        // a tooltip that looks like markup would be read as such; the folder stays on one line.
         entrees_[i]->setText(
             fichier.fileName().replace(u'&', QStringLiteral("&&")).replace(u'\t', u' '));
-        entrees_[i]->setToolTip(Qt::convertFromPlainText(fichier.path()));
+        entrees_[i]->setToolTip(QStringLiteral("<p style='white-space:pre'>%1</p>")
+                                    .arg(fichier.path().toHtmlEscaped()));
         entrees_[i]->setVisible(i < chemins_.size());
     }
     menu_.menuAction()->setEnabled(!chemins_.isEmpty());

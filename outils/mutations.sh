@@ -211,7 +211,7 @@ mutant editor/NiveauxRecents.cpp 'setEnabled(!chemins_.isEmpty());' 'setEnabled(
     'récents : jamais grisé'
 mutant editor/NiveauxRecents.cpp 'setVisible(i < chemins_.size());' 'setVisible(true);' \
     'récents : entrées vides montrées'
-mutant editor/NiveauxRecents.cpp 'Qt::convertFromPlainText(fichier.path())' 'fichier.path()' \
+mutant editor/NiveauxRecents.cpp '.arg(fichier.path().toHtmlEscaped())' '.arg(fichier.path())' \
     'récents : dossier lu comme balises'
 mutant editor/NiveauxRecents.cpp ".replace(u'&', QStringLiteral(\"&&\"))" '' \
     'récents : & pris pour un raccourci'

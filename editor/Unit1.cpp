@@ -2,6 +2,7 @@
 
 #include "Boites.h"
 #include "EntreeSortie.h"
+#include "ListeEnnemis.h"
 #include "NiveauxRecents.h"
 #include "Unit_aide.h"
 #include "conversions.h"
@@ -14,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+
+#include <cmath>
 
 s_niveau niveau;
 
@@ -51,6 +54,16 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
     ui->setupUi(this);
     niveauxRecents = new NiveauxRecents(*ui->Niveauxrecents1);
     move(131, 121); // the layout file only sizes a top-level window
+    QAction* annuler =
+        document.historique().createUndoAction(this, QStringLiteral("&Annuler"));
+    annuler->setObjectName(QStringLiteral("Annuler1"));
+    annuler->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QAction* retablir =
+        document.historique().createRedoAction(this, QStringLiteral("Ré&tablir"));
+    retablir->setObjectName(QStringLiteral("Retablir1"));
+    retablir->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    ui->Edition1->insertActions(ui->Retirerledernierennemi1, {annuler, retablir});
     // Font heights are in pixels, as the layout was drawn; a layout file gives points only.
     taillePolice(*this, 11);
     taillePolice(*ui->NomNiveau, 24);
@@ -105,6 +118,7 @@ void TForm1::brancherGestionnaires()
     brancher(ui->Quitter1, &QAction::triggered, &TForm1::Quitter1Click);
     brancher(ui->Retirerledernierennemi1, &QAction::triggered,
              &TForm1::Retirerledernierennemi1Click);
+    brancher(ui->Listedesennemis1, &QAction::triggered, &TForm1::Listedesennemis1Click);
     brancher(ui->changerlaprofondeur1, &QAction::triggered, &TForm1::changerlaprofondeur1Click);
     brancher(ui->background1, &QAction::triggered, &TForm1::background1Click);
     brancher(ui->Aide1, &QAction::triggered, &TForm1::Aide1Click);
@@ -129,6 +143,9 @@ void TForm1::brancherGestionnaires()
     brancher(saisieTemps, &EntreeSortie::Enter, &TForm1::tempsTEnter);
     brancher(saisieTemps, &EntreeSortie::Exit, &TForm1::tempsTExit);
     brancher(ui->tempsT, &TCSpinEdit::Change, &TForm1::tempsTChange);
+    connect(&document, &DocumentNiveau::Change, this, [this](bool redessiner) {
+        boites_.executer([this, redessiner] { DocumentChange(redessiner); });
+    });
 }
 
 void TForm1::FormCreate()
@@ -170,14 +187,28 @@ void TForm1::ouvrir(const QString& chemin)
         niveauxRecents->retirer(chemin); // gone, or not a level: no use offering it again
         return;
     }
-    niveau = niveauEnregistre = std::get<s_niveau>(lu);
     SaveDialog1.FileName = chemin; // Ctrl+S writes it back
-    ui->NomNiveau->setText(depuisAnsi(niveau.nom));
-    ui->DureeMission->setText(IntToStr(niveau.duree));
-    DureeMissionExit(); // T's bound follows, as when the user leaves the field
-    afficherCompteur();
-    effacementClick(); // the icons drawn were another level's
+    niveauEnregistre = std::get<s_niveau>(lu);
+    document.remplacer(niveauEnregistre);
     niveauxRecents->ajouter(chemin);
+}
+
+// The fields, the counter and the display follow the level, whatever changed it.
+void TForm1::DocumentChange(bool redessiner)
+{
+    afficherCompteur();
+    ui->NomNiveau->setText(depuisAnsi(niveau.nom));
+    // T's bound is the duration shown: a field being typed in keeps its text until it changes.
+    if (niveau.duree != ui->tempsT->MaxValue()) {
+        ui->DureeMission->setText(IntToStr(niveau.duree));
+        ui->tempsT->setMaxValue(niveau.duree);
+        if (ui->tempsT->Value() > niveau.duree) {
+            ui->tempsT->setValue(niveau.duree);
+        }
+    }
+    if (redessiner) {
+        afficherT();
+    }
 }
 
 // Unsaved work is never dropped silently: a level changed since it was opened or written is
@@ -202,21 +233,65 @@ bool TForm1::confirmerAbandon()
     }
 }
 
-void TForm1::Retirerledernierennemi1Click()
+void TForm1::Retirerledernierennemi1Click() { document.retirer({niveau.nbEnnemis - 1}); }
+
+void TForm1::Listedesennemis1Click()
 {
-    if (!retirerDernierEnnemi(niveau)) {
-        return;
+    if (listeEnnemis == nullptr) {
+        listeEnnemis = new ListeEnnemis(document, this);
+        listeEnnemis->move(frameGeometry().topRight() + QPoint(8, 0)); // beside, not over
+        // Undo and redo from the list too.
+        listeEnnemis->addActions(ui->Edition1->actions());
+        connect(listeEnnemis, &ListeEnnemis::EnnemiChoisi, this, [this](int indice) {
+            boites_.executer([this, indice] { ListeEnnemisEnnemiChoisi(indice); });
+        });
+        // After the edit has closed: the box must not open inside the table's commit.
+        connect(
+            &listeEnnemis->modele(), &ModeleEnnemis::Refus, this,
+            [this](int colonne, const QString& texte) {
+                boites_.executer([&] { ListeEnnemisRefus(colonne, texte); });
+            },
+            Qt::QueuedConnection);
     }
-    afficherCompteur();
-    // Only an icon drawn since the last clearing leaves the display: the grid is drawn again as
-    // that clearing left it, with the other icons drawn since.
-    if (!iconesAffichees.empty()) {
-        iconesAffichees.pop_back();
-        TCanvas& surface = ui->Grille->Canvas();
-        surface.Draw(0, 0, affichageEfface);
-        for (const IconeAffichee& icone : iconesAffichees) {
-            surface.Draw(icone.coin.x(), icone.coin.y(), icone.image);
-        }
+    listeEnnemis->show();
+    listeEnnemis->raise();
+    listeEnnemis->activateWindow();
+}
+
+// The enemy shown among the others of its second, when the duration lets T reach it, and framed.
+void TForm1::ListeEnnemisEnnemiChoisi(int indice)
+{
+    const Ennemi& ennemi = niveau.ennemis[indice];
+    const double seconde = std::floor(ennemi.temps);
+    if (seconde <= ui->tempsT->MaxValue() && seconde != ui->tempsT->Value()) {
+        const QSignalBlocker sansChange(ui->tempsT); // shown below, once
+        ui->tempsT->setValue(static_cast<int>(seconde));
+        afficherT();
+    }
+    ui->Grille->Encadrer(static_cast<int>(ennemi.x) + 5, 5 - static_cast<int>(ennemi.y));
+}
+
+void TForm1::ListeEnnemisRefus(int colonne, const QString& texte)
+{
+    const QString inchange = QStringLiteral("\nL'ennemi n'a pas changé.");
+    switch (colonne) {
+    case ModeleEnnemis::Type:
+        boites_.ShowMessage((texte.isEmpty()
+                                 ? QStringLiteral("Le type d'un ennemi ne peut pas être vide.")
+                                 : NOM_ILLISIBLE_PAR_LE_JEU.arg(texte)) +
+                            inchange);
+        break;
+    case ModeleEnnemis::Temps:
+        boites_.ShowMessage(QStringLiteral("« %1 » n'est pas un temps d'apparition : on attend "
+                                           "un nombre de 0 ou plus, avec deux décimales au plus.")
+                                .arg(texte) +
+                            inchange);
+        break;
+    default:
+        boites_.ShowMessage(
+            QStringLiteral("« %1 » n'est pas une position : on attend un nombre entier de -5 à 5.")
+                .arg(texte) +
+            inchange);
     }
 }
 
@@ -257,7 +332,7 @@ void TForm1::GrilleMouseUp()
     const int colonne = ui->Grille->Col();
     const int ligne = ui->Grille->Row();
     const Placement placement =
-        nomAnsi ? placerEnnemi(niveau, colonne, ligne, ui->tempsT->Value(), *nomAnsi)
+        nomAnsi ? document.placer(colonne, ligne, ui->tempsT->Value(), *nomAnsi, icone)
                 : Placement::NomInvalide;
     if (placement == Placement::NomInvalide) {
         boites_.ShowMessage(NOM_ILLISIBLE_PAR_LE_JEU.arg(nomFichier) +
@@ -269,14 +344,30 @@ void TForm1::GrilleMouseUp()
             QDir::currentPath(), QStringLiteral("Aucun ennemi n'a été placé.")));
         return;
     }
-    const int pas = TDrawGrid::TAILLE_CELLULE + ui->Grille->GridLineWidth();
-    TCanvas& surface = ui->Grille->Canvas();
-    if (iconesAffichees.empty()) {
-        affichageEfface = surface.image();
+    dessiner(niveau.ennemis[niveau.nbEnnemis - 1], icone);
+}
+
+void TForm1::afficherT()
+{
+    effacementClick();
+    tempsAffiche = ui->tempsT->Value();
+    for (int i = 0; i < niveau.nbEnnemis; ++i) {
+        const Ennemi& ennemi = niveau.ennemis[i];
+        if (std::floor(ennemi.temps) == ui->tempsT->Value()) {
+            const QImage& propre = document.icone(i);
+            dessiner(ennemi, propre.isNull() ? iconesDossier.pour(ui->fichiers->Directory(),
+                                                                  ui->fichiers->Items(),
+                                                                  ennemi.type)
+                                             : propre);
+        }
     }
-    iconesAffichees.push_back({QPoint(colonne, ligne) * pas, icone});
-    surface.Draw(colonne * pas, ligne * pas, icone);
-    afficherCompteur();
+}
+
+void TForm1::dessiner(const Ennemi& ennemi, const QImage& image)
+{
+    const int pas = TDrawGrid::TAILLE_CELLULE + ui->Grille->GridLineWidth();
+    ui->Grille->Canvas().Draw((static_cast<int>(ennemi.x) + 5) * pas,
+                              (5 - static_cast<int>(ennemi.y)) * pas, image);
 }
 
 // Save commands
@@ -382,13 +473,11 @@ void TForm1::background1Click()
     surface.setBrushColor(ROUGE);
     fondCharge = true;
     surface.Draw(0, 0, imageFond.image());
-    iconesAffichees.clear(); // under the background now, for good
     ui->Grille->Repaint();
 }
 
 void TForm1::effacementClick()
 {
-    iconesAffichees.clear();
     TCanvas& surface = ui->Grille->Canvas();
     surface.FloodFill(1, 1, ROUGE);
     if (fondCharge) {
@@ -407,11 +496,8 @@ void TForm1::DureeMissionExit()
     if (ui->DureeMission->text().isEmpty()) {
         ui->DureeMission->setText(IntToStr(dureeAvantSaisie));
     }
-    niveau.duree = StrToInt(ui->DureeMission->text());
-    ui->tempsT->setMaxValue(StrToInt(ui->DureeMission->text()));
-    if (ui->tempsT->Value() > ui->tempsT->MaxValue()) {
-        ui->tempsT->setValue(ui->tempsT->MaxValue());
-    }
+    // T's bound follows, with the level.
+    document.changerDuree(StrToInt(ui->DureeMission->text()));
 }
 
 void TForm1::tempsTEnter() { tempsAvantSaisie = ui->tempsT->Value(); }
@@ -427,10 +513,9 @@ void TForm1::tempsTChange()
     if (ui->tempsT->Value() > ui->tempsT->MaxValue()) {
         ui->tempsT->setValue(ui->tempsT->MaxValue());
     }
-    // Icons drawn for another time would mislead: each change away from the time on entry
-    // wipes the display again.
-    if (ui->tempsT->Value() != tempsAvantSaisie) {
-        effacementClick();
+    // Each change of T shows its second: the enemies drawn were another's.
+    if (ui->tempsT->Value() != tempsAffiche) {
+        afficherT();
     }
 }
 
@@ -451,13 +536,12 @@ void TForm1::NomNiveauClick()
                             QStringLiteral("\nLe nom du niveau n'a pas changé."));
         return;
     }
-    niveau.nom = *nomAnsi;
-    ui->NomNiveau->setText(nom);
+    document.renommer(*nomAnsi);
 }
 
 void TForm1::changerlaprofondeur1Click()
 {
-    niveau.profondeur = StrToInt(boites_.InputBox(
+    document.changerProfondeur(StrToInt(boites_.InputBox(
         QStringLiteral("Apparition des ennemis"),
-        QStringLiteral("Profondeur en z ( -10<...<-100 ) : "), IntToStr(niveau.profondeur)));
+        QStringLiteral("Profondeur en z ( -10<...<-100 ) : "), IntToStr(niveau.profondeur))));
 }

@@ -1,6 +1,8 @@
 #ifndef OMBRELIN_UNIT1_H
 #define OMBRELIN_UNIT1_H
 
+#include "DocumentNiveau.h"
+#include "IconesEnnemis.h"
 #include "TFileDialog.h"
 #include "fichier_niveau.h"
 #include "images.h"
@@ -9,13 +11,13 @@
 #include <QMainWindow>
 
 #include <memory>
-#include <vector>
 
 namespace Ui {
 class TForm1;
 }
 class Boites;
 class EntreeSortie;
+class ListeEnnemis;
 class NiveauxRecents;
 class TFaide;
 
@@ -40,17 +42,18 @@ protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
-    // An icon drawn on the grid since the last clearing, where it was drawn.
-    struct IconeAffichee {
-        QPoint coin;
-        QImage image;
-    };
-
     void FormCreate();
     void Ouvrirunniveau1Click();
     void Quitter1Click();
     void Retirerledernierennemi1Click();
+    void Listedesennemis1Click();
     void Aide1Click();
+
+    // The enemy list's events.
+    void ListeEnnemisEnnemiChoisi(int indice);
+    void ListeEnnemisRefus(int colonne, const QString& texte);
+    // Every change of the level, undo and redo included.
+    void DocumentChange(bool redessiner);
 
     void fichiersChange();
     void GrilleMouseUp();
@@ -73,6 +76,9 @@ private:
     template <class Emetteur, class Signal>
     void brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)());
     void afficherCompteur();
+    // Clears the display, then draws every enemy of the second T over it.
+    void afficherT();
+    void dessiner(const Ennemi& ennemi, const QImage& image);
     void ouvrir(const QString& chemin);
     bool confirmerAbandon();
     void appliquerSaisieEnCours();
@@ -85,23 +91,22 @@ private:
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
     TFileDialog OuvrirBMP;
-    TFaide* Faide = nullptr; // owned by the window, made on first use
+    TFaide* Faide = nullptr;              // owned by the window, made on first use
+    ListeEnnemis* listeEnnemis = nullptr; // the same
+    DocumentNiveau document{niveau};
+    IconesEnnemis iconesDossier;
     NiveauxRecents* niveauxRecents = nullptr;
 
     EntreeSortie* saisieDuree = nullptr; // owned by DureeMission
     EntreeSortie* saisieTemps = nullptr; // owned by tempsT
     // The level as last opened or written: what quitting would lose is the difference.
     s_niveau niveauEnregistre;
-    // The grid as it was before the first of iconesAffichees was drawn over it. They are the
-    // icons of the last enemies placed, in order: nothing else draws on the grid but a clearing
-    // or a background, which empty the list.
-    QImage affichageEfface;
-    std::vector<IconeAffichee> iconesAffichees;
     TBitmap imageFond;
     bool fondCharge = false;
     bool dossierListe = false;
     int dureeAvantSaisie = 0;
     int tempsAvantSaisie = 0;
+    int tempsAffiche = 0; // the second whose enemies the grid was last made to show
 };
 
 #endif

@@ -20,7 +20,8 @@ namespace {
 // The game reads files as the Windows editor wrote them, through a text-mode stream.
 const char* const FIN_DE_LIGNE = "\r\n";
 
-// "%0.2f" of the C locale, whatever locale the process runs under.
+} // namespace
+
 std::string deuxDecimales(float valeur)
 {
     char texte[64];
@@ -28,8 +29,6 @@ std::string deuxDecimales(float valeur)
                                    std::chars_format::fixed, 2);
     return std::string(texte, fin.ptr);
 }
-
-} // namespace
 
 std::string texteNiveau(const s_niveau& niveau, FormeProfondeur forme)
 {

@@ -24,6 +24,9 @@ constexpr std::size_t LONGUEUR_MAX_CHEMIN = 254;
 // of the mission. The game skips such enemies; the file still holds them.
 void verifierTemps(const s_niveau& niveau, const std::function<void(int)>& signalerRetard);
 
+// A time, x or y as the level file writes it: "%0.2f" of the C locale, whatever the process's.
+std::string deuxDecimales(float valeur);
+
 // The bytes of the level file: a name line, the duration, the enemy count, then one line per enemy
 // with six tab-separated fields; CR LF line breaks and a decimal point on every machine.
 std::string texteNiveau(const s_niveau& niveau, FormeProfondeur forme);

@@ -119,15 +119,6 @@ std::optional<float> position(std::string_view texte)
     return valeur;
 }
 
-// What the game can show: Windows-1252 without control bytes or the five bytes it leaves
-// undefined.
-bool texteDuJeu(std::string_view texte)
-{
-    const std::string octets(texte);
-    return !contientCaractereDeControle(octets) &&
-           octets.find_first_of("\x81\x8D\x8F\x90\x9D") == std::string::npos;
-}
-
 // The six tab-separated fields of an enemy line, or nothing when it has another number of them.
 std::optional<std::array<std::string_view, 6>> champs(std::string_view ligne)
 {

@@ -3,6 +3,8 @@
 #include "copie_fichier_temp.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 bool operator==(const s_niveau& a, const s_niveau& b)
 {
@@ -39,13 +41,63 @@ Placement placerEnnemi(s_niveau& niveau, int colonne, int ligne, int tempsT,
     return Placement::Place;
 }
 
-bool retirerDernierEnnemi(s_niveau& niveau)
+bool retirerEnnemis(s_niveau& niveau, const std::vector<int>& indices)
 {
-    if (niveau.nbEnnemis == 0) {
+    std::array<bool, NB_MAX_ENNEMIS> retire{};
+    for (const int i : indices) {
+        if (i < 0 || i >= niveau.nbEnnemis) {
+            return false;
+        }
+        retire[i] = true;
+    }
+    int garde = 0;
+    for (int i = 0; i < niveau.nbEnnemis; ++i) {
+        if (!retire[i]) {
+            niveau.ennemis[garde++] = niveau.ennemis[i];
+        }
+    }
+    niveau.nbEnnemis = garde;
+    return true;
+}
+
+bool modifierEnnemi(s_niveau& niveau, int indice, const Ennemi& ennemi)
+{
+    const auto position = [](float v) { return v == std::trunc(v) && std::abs(v) <= 5; };
+    if (indice < 0 || indice >= niveau.nbEnnemis || !std::isfinite(ennemi.temps) ||
+        ennemi.temps < 0 || !position(ennemi.x) || !position(ennemi.y) || ennemi.type.empty() ||
+        !texteDuJeu(ennemi.type)) {
         return false;
     }
-    --niveau.nbEnnemis;
+    niveau.ennemis[indice] = ennemi;
     return true;
+}
+
+std::optional<float> tempsSaisi(std::string_view texte)
+{
+    const std::size_t point = texte.find('.');
+    const bool chiffres = !texte.empty() && texte.find_first_not_of("0123456789.") == texte.npos;
+    if (!chiffres || point == 0 ||
+        (point != texte.npos && (texte.size() - point < 2 || texte.size() - point > 3))) {
+        return std::nullopt;
+    }
+    float temps = 0;
+    const char* const fin = texte.data() + texte.size();
+    const auto lu = std::from_chars(texte.data(), fin, temps, std::chars_format::fixed);
+    if (lu.ec != std::errc() || lu.ptr != fin || !std::isfinite(temps)) {
+        return std::nullopt;
+    }
+    return temps;
+}
+
+std::optional<float> positionSaisie(std::string_view texte)
+{
+    int valeur = 0;
+    const char* const fin = texte.data() + texte.size();
+    const auto lu = std::from_chars(texte.data(), fin, valeur);
+    if (lu.ec != std::errc() || lu.ptr != fin || valeur < -5 || valeur > 5) {
+        return std::nullopt;
+    }
+    return static_cast<float>(valeur);
 }
 
 std::optional<std::string> nomDeType(const std::string& nomFichier)
@@ -67,4 +119,11 @@ bool contientCaractereDeControle(const std::string& texte)
 {
     return std::any_of(texte.begin(), texte.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+bool texteDuJeu(std::string_view texte)
+{
+    const std::string octets(texte);
+    return !contientCaractereDeControle(octets) &&
+           octets.find_first_of("\x81\x8D\x8F\x90\x9D") == std::string::npos;
 }

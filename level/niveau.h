@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Texts of a level are Windows-1252 bytes, the game's code page; nothing here re-encodes them.
 
@@ -48,8 +50,19 @@ bool niveauPlein(const s_niveau& niveau);
 Placement placerEnnemi(s_niveau& niveau, int colonne, int ligne, int tempsT,
                        const std::string& nomFichier);
 
-// Takes the last enemy placed out of the level; false, and nothing changed, when there is none.
-bool retirerDernierEnnemi(s_niveau& niveau);
+// Takes the enemies at these indexes (in any order, repeats allowed) out of the level; the others
+// keep their order. False, and nothing changed, when an index names no enemy.
+bool retirerEnnemis(s_niveau& niveau, const std::vector<int>& indices);
+
+// Puts ennemi in place of the enemy at indice. False, and nothing changed, when there is no such
+// enemy or when the file could not hold ennemi: a time that is negative or not finite, x or y not
+// whole or outside -5...5, a type that is empty or not texteDuJeu.
+bool modifierEnnemi(s_niveau& niveau, int indice, const Ennemi& ennemi);
+
+// A time as a user types it: digits, then at most two decimals after a point.
+std::optional<float> tempsSaisi(std::string_view texte);
+// An x or y as a user types it: a whole number from -5 to 5.
+std::optional<float> positionSaisie(std::string_view texte);
 
 // The part of nomFichier before its first ".ico" (case-sensitive, anywhere in the name), or the
 // whole name up to 254 bytes when it has none; nothing when the scratch file fails.
@@ -59,5 +72,9 @@ std::string texteCompteur(const s_niveau& niveau);
 
 // A byte below 0x20 (tab, CR, LF...) would break the tab-separated lines the game parses.
 bool contientCaractereDeControle(const std::string& texte);
+
+// What the game can show: Windows-1252 without control bytes or the five bytes it leaves
+// undefined.
+bool texteDuJeu(std::string_view texte);
 
 #endif

@@ -1,5 +1,6 @@
 #include "TDrawGrid.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -34,11 +35,18 @@ void TDrawGrid::paintEvent(QPaintEvent* evenement)
         peintre.drawLine(ligne, 0, ligne, COTE_SURFACE - 1);
         peintre.drawLine(0, ligne, COTE_SURFACE - 1, ligne);
     }
+    // Over the lines, never on the surface: the frame is no part of what handlers drew. A mouse
+    // user sees the grid as it always was.
+    if ((hasFocus() && clavier_) || encadre_) {
+        peintre.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        peintre.drawRect(colonne_ * PAS, ligne_ * PAS, TAILLE_CELLULE, TAILLE_CELLULE);
+    }
 }
 
 void TDrawGrid::mousePressEvent(QMouseEvent* evenement)
 {
     QFrame::mousePressEvent(evenement);
+    clavier_ = false;
     selectionner(evenement->position().toPoint());
 }
 
@@ -51,9 +59,61 @@ void TDrawGrid::mouseMoveEvent(QMouseEvent* evenement)
 
 void TDrawGrid::mouseReleaseEvent(QMouseEvent*) { emit MouseUp(); }
 
+void TDrawGrid::keyPressEvent(QKeyEvent* evenement)
+{
+    clavier_ = true;
+    switch (evenement->key()) {
+    case Qt::Key_Left:
+        allerA(colonne_ - 1, ligne_);
+        break;
+    case Qt::Key_Right:
+        allerA(colonne_ + 1, ligne_);
+        break;
+    case Qt::Key_Up:
+        allerA(colonne_, ligne_ - 1);
+        break;
+    case Qt::Key_Down:
+        allerA(colonne_, ligne_ + 1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit MouseUp();
+        break;
+    default:
+        QFrame::keyPressEvent(evenement);
+    }
+}
+
+void TDrawGrid::focusInEvent(QFocusEvent* evenement)
+{
+    QFrame::focusInEvent(evenement);
+    clavier_ = evenement->reason() != Qt::MouseFocusReason;
+    update();
+}
+
+void TDrawGrid::focusOutEvent(QFocusEvent* evenement)
+{
+    QFrame::focusOutEvent(evenement);
+    update();
+}
+
+void TDrawGrid::Encadrer(int colonne, int ligne)
+{
+    allerA(colonne, ligne);
+    encadre_ = true;
+}
+
 void TDrawGrid::selectionner(QPoint position)
 {
     const QPoint surSurface = position - contentsRect().topLeft();
-    colonne_ = std::clamp(surSurface.x() / PAS, 0, NB_CELLULES - 1);
-    ligne_ = std::clamp(surSurface.y() / PAS, 0, NB_CELLULES - 1);
+    allerA(surSurface.x() / PAS, surSurface.y() / PAS);
+}
+
+void TDrawGrid::allerA(int colonne, int ligne)
+{
+    colonne_ = std::clamp(colonne, 0, NB_CELLULES - 1);
+    ligne_ = std::clamp(ligne, 0, NB_CELLULES - 1);
+    encadre_ = false;
+    update();
 }

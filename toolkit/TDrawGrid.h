@@ -6,7 +6,9 @@
 #include <QFrame>
 
 // The 11 × 11 placement grid: square cells separated by one-pixel lines, drawn over a surface
-// of its own that keeps what handlers draw on it. A pressed cell becomes the current one.
+// of its own that keeps what handlers draw on it. A pressed cell becomes the current one; the
+// arrow keys move it, and Space or Enter acts on it as a mouse release does. The current cell is
+// framed while the grid has the focus from the keyboard, or when a handler asks to show it.
 class TDrawGrid : public QFrame {
     Q_OBJECT
 
@@ -18,13 +20,15 @@ public:
 
     int Col() const { return colonne_; }
     int Row() const { return ligne_; }
+    // Makes (colonne, ligne) the current cell and frames it until the next press or key.
+    void Encadrer(int colonne, int ligne);
     int GridLineWidth() const { return 1; }
     TCanvas& Canvas() { return canvas_; }
     // Paints the grid at once: the surface, then the lines over it.
     void Repaint() { repaint(); }
 
 signals:
-    // A mouse button released over the grid, whichever it was.
+    // A mouse button released over the grid, whichever it was, or Space or Enter pressed on it.
     void MouseUp();
 
 protected:
@@ -32,13 +36,19 @@ protected:
     void mousePressEvent(QMouseEvent* evenement) override;
     void mouseMoveEvent(QMouseEvent* evenement) override;
     void mouseReleaseEvent(QMouseEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void focusInEvent(QFocusEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
 
 private:
     void selectionner(QPoint position);
+    void allerA(int colonne, int ligne);
 
     TCanvas canvas_;
     int colonne_ = 0;
     int ligne_ = 0;
+    bool encadre_ = false;
+    bool clavier_ = false; // the keyboard, not the mouse, was used last
 };
 
 #endif

@@ -86,6 +86,8 @@ void TFileListBox::setFiles(const QString& dossier, const QStringList& noms)
     noms_->remplacer(noms);
 }
 
+const QStringList& TFileListBox::Items() const { return noms_->noms; }
+
 QString TFileListBox::SelectedName() const
 {
     const QModelIndexList choisis = selectionModel()->selectedIndexes();

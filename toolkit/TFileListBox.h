@@ -19,6 +19,9 @@ public:
     void setItemHeight(int hauteur);
     // Shows noms, already filtered and sorted, as the files of dossier; nothing is selected.
     void setFiles(const QString& dossier, const QStringList& noms);
+    // The folder listed, and the bare names shown, in order.
+    const QString& Directory() const { return dossier_; }
+    const QStringList& Items() const;
     // Bare name of the selected entry, empty when none is selected.
     QString SelectedName() const;
     // Full path of the selected file, empty when none is selected.

@@ -13,6 +13,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QTableView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -194,6 +197,10 @@ public:
         }
         for (const QString& etape : etapes.split("; ", Qt::SkipEmptyParts)) {
             faire(etape.section(u' ', 0, 0), etape.section(u' ', 1));
+            // What the window does once the event is handled: Qt commits an edit in an event of
+            // its own, after which the window says why it refused it.
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
             if (QTest::currentTestFailed()) {
                 qWarning("à l'étape « %s »", qPrintable(etape));
                 return;
@@ -230,15 +237,18 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
 
 private:
     // Steps: "icône NOM", "T TEXTE" and "durée TEXTE" (typed over, the field stays entered),
-    // "touche SÉQUENCE", "case COLONNE LIGNE [FOIS]", "clic WIDGET", "menu ACTION", "fermer" (from
-    // the frame), "» RÉPONSE" for the next box or dialog (none cancels, "∅" is the empty text),
-    // "récent N" (the Nth level of "Niveaux récents"), "relancer" (a new window, as the next run);
+    // "touche SÉQUENCE", "taper TEXTE" (into the focus), "case COLONNE LIGNE [FOIS]", "entête N"
+    // (the enemy list's column header), "presse-papiers TEXTE" (as copied elsewhere), "clic
+    // WIDGET", "menu ACTION", "fermer" (from the frame), "» RÉPONSE" for the next box or dialog
+    // (none cancels, "∅" is the empty text), "récent N" (the Nth level of "Niveaux récents"),
+    // "relancer" (a new window, as the next run);
     // in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM
     // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE".
     void faire(const QString& verbe, const QString& reste)
     {
         const QStringList mots = reste.split(u' ');
         QWidget* champ = widget(verbe == "T" ? "tempsT" : "DureeMission");
+        QWidget* const focus = QApplication::focusWidget();
         if (verbe.startsWith(u'=')) {
             constater(verbe.mid(1), reste);
         } else if (verbe == "icône") {
@@ -248,7 +258,20 @@ private:
             QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(champ, reste.isEmpty() ? "\b" : reste);
         } else if (verbe == "touche") {
+            if (focus == nullptr) { // a window closed: the desktop activates the main window
+                QApplication::setActiveWindow(form.get());
+            }
             QTest::keySequence(QApplication::focusWidget(), QKeySequence(reste));
+        } else if (verbe == "taper") { // as an input method gives it: any text, tabs included
+            QInputMethodEvent saisie;
+            saisie.setCommitString(reste);
+            QApplication::sendEvent(focus, &saisie);
+        } else if (verbe == "presse-papiers") {
+            QGuiApplication::clipboard()->setText(reste);
+        } else if (verbe == "entête") {
+            auto* entete = widget<QTableView>("table")->horizontalHeader();
+            QTest::mouseClick(entete->viewport(), Qt::LeftButton, {},
+                              QPoint(entete->sectionViewportPosition(reste.toInt()) + 5, 5));
         } else if (verbe == "case") {
             for (int i = 0; i < mots.value(2, "1").toInt(); ++i) {
                 cliquerCellule(mots[0].toInt(), mots[1].toInt());
@@ -284,10 +307,11 @@ private:
     // Checks "=QUOI [SUJET] ATTENDU": what the window shows for QUOI must be ATTENDU. "=boîte DÉBUT
     // [… PARTIE]..." takes the next box; "=dialogue" the next file dialog, or "aucun"; "=niveau"
     // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
-    // "=aperçu" (colours); "=texte WIDGET" (or window title); "=compteur"; "=fichiers", "=dossiers"
-    // (listed);
-    // "=visible WIDGET", "=actif ACTION" (oui or non); "=récents" (each as ~/FOLDER/NAME, ~ for
-    // the current directory, from what it shows, or "grisé").
+    // "=aperçu" (colours); "=texte WIDGET" (an action's, or a window's title); "=compteur";
+    // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between);
+    // "=focus" (the widget's name); "=cellule" (the grid's current cell); "=visible WIDGET",
+    // "=actif ACTION" (oui or non); "=récents" (each as ~/FOLDER/NAME, ~ for the current
+    // directory, from what it shows, or "grisé").
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');
@@ -323,10 +347,23 @@ private:
                              : surface().copy(mots[0].toInt() * 33, mots[1].toInt() * 33, 32, 32));
         } else if (quoi == "texte") { // a window's title; a label's is never read as markup
             const auto* label = widget<QLabel>(mots[0]);
-            vu = widget(mots[0])
-                     ->property(widget(mots[0])->isWindow() ? "windowTitle" : "text")
+            const QWidget* fenetre = widget(mots[0]);
+            vu = widget<QObject>(mots[0])
+                     ->property(fenetre && fenetre->isWindow() ? "windowTitle" : "text")
                      .toString() +
                  (label && label->textFormat() != Qt::PlainText ? " (balisé)" : "");
+        } else if (quoi == "liste") {
+            const QAbstractItemModel* lignes = widget<QTableView>("table")->model();
+            for (int i = 0; i < lignes->rowCount(); ++i) {
+                for (int j = 0; j < lignes->columnCount(); ++j) {
+                    vu += lignes->index(i, j).data().toString() + (j < 4 ? ' ' : '|');
+                }
+            }
+        } else if (quoi == "focus") {
+            vu = QApplication::focusWidget()->objectName();
+        } else if (quoi == "cellule") {
+            const auto* grille = widget<TDrawGrid>("Grille");
+            vu = QString::number(grille->Col()) + ' ' + QString::number(grille->Row());
         } else if (quoi == "compteur") { // the count, and the label that shows it
             vu = QString::number(niveau.nbEnnemis) + widget<QLabel>("labelNbEnn")->text();
             vu.remove("nombre total d'ennemis : " + attendu + "/100");

@@ -89,6 +89,25 @@ private slots:
               "icône 日本.ico; case 4 4; =boîte message: « 日本.ico » ne peut pas");
         ligne("icône à balises", "sh ln -s /dev/zero zero; ico 32:vert <img src=zero>日.ico",
               "icône <img src=zero>日.ico; case 4 4; =boîte message: « <img src=zero>日.ico »");
+        ligne("type à tabulation dans la liste", "touche Ctrl+L",
+              "touche Right; touche Right; touche F2; taper ta\tb; touche Return; =boîte message: "
+              "« ta\tb » ne peut pas");
+        ligne("type hors Windows-1252 dans la liste", "touche Ctrl+L",
+              "touche Right; touche Right; touche F2; taper 日本; touche Return; =boîte message: "
+              "« 日本 » ne peut pas");
+        ligne("type vide dans la liste", "touche Ctrl+L",
+              "touche Right; touche Right; touche F2; touche Backspace; touche Return; =boîte "
+              "message: Le type d'un ennemi ne peut pas être vide.");
+        ligne("temps abc dans la liste", "touche Ctrl+L",
+              "touche Right; touche F2; taper abc; touche Return; =boîte message: « abc » n'est "
+              "pas un temps");
+        ligne("temps -1 dans la liste", "touche Ctrl+L",
+              "touche Right; touche F2; taper -1; touche Return; =boîte message: « -1 »");
+        ligne("temps 12,555 dans la liste", "touche Ctrl+L",
+              "touche Right; touche F2; taper 12,555; touche Return; =boîte message: « 12,555 »");
+        ligne("x 6 dans la liste", "touche Ctrl+L",
+              "touche Right; touche Right; touche Right; touche F2; taper 6; touche Return; "
+              "=boîte message: « 6 » n'est pas une position");
         ligne("nom du niveau à tabulation", "",
               "» ta\tb; clic NomNiveau; =boîte saisie; =boîte message: « ta\tb » ne peut pas");
         ligne("nom du niveau à saut de ligne", "",

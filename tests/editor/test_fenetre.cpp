@@ -41,8 +41,8 @@ private slots:
               "grande.ico; case 0 0; =case 0 0 bleu");
         ligne("effacer et retirer remettent le fond, relu s'il change; dit quand il manque",
               "icône tank.ico; case 0 0; » fond.bmp; menu background1; touche Ctrl+Z; =grille "
-              "bleu; case 0 0; clic effacement; =grille bleu; case 3 3; touche Ctrl+Z; =grille "
-              "bleu; » absent.bmp; menu background1; FOND absent.bmp; clic effacement; =grille "
+              "bleu; case 0 0; clic effacement; =grille bleu; case 3 3; touche Ctrl+Z; =case 0 0 "
+              "vert; =case 3 3 bleu; » absent.bmp; menu background1; FOND absent.bmp; clic effacement; =grille "
               "bleu; bmp 500:vert grand.bmp; » grand.bmp; menu background1; case 0 0; clic "
               "effacement; =grille vert; »; menu background1; =grille vert; bmp 400:bleu "
               "grand.bmp; clic effacement; =grille bleu; ico 32:rouge r.ico; icône r.ico; case 5 "
@@ -90,20 +90,50 @@ private slots:
               "touche Ctrl+S; TARDIF; TARDIF; SUCCÈS c.txt; =fichier c.txt Niveau_1|11|3|0\t50.00"
               "\ttank\t-5.00\t5.00\t-100.00|1\t11.00\ttank\t-4.00\t4.00\t-100.00|2\t60.00\ttank"
               "\t-3.00\t3.00\t-100.00|; T -1; touche Ctrl+S; TARDIF; TARDIF; =texte tempsT 11");
-        ligne("ouvrir : Annuler garde tout, sinon le niveau, ses champs, un affichage vide",
+        ligne("ouvrir : Annuler garde tout, sinon le niveau, ses champs, ses ennemis à T",
               "écrire n.txt été|50|2|DEUX_ENNEMIS; T 80; icône tank.ico; case 3 3; » Annuler; "
               "touche Ctrl+O; QUESTION; =dialogue aucun; =case 3 3 vert; » Ne pas tenir compte; "
               "» n.txt; touche Ctrl+O; QUESTION; FILTRE; =niveau été|50|2|DEUX_ENNEMIS; =texte "
-              "NomNiveau été; =texte DureeMission 50; =texte tempsT 50; =compteur 2; =grille "
-              "blanc; »; SOUS; FILTREn.txt; case 0 0; touche Ctrl+S; =fichier n.txt "
+              "NomNiveau été; =texte DureeMission 50; =texte tempsT 50; =compteur 2; =case 10 10 "
+              "vert; =case 0 1 blanc; =actif Annuler1 non; »; SOUS; FILTREn.txt; case 0 0; touche Ctrl+S; =fichier n.txt "
               "été|50|3|DEUX_ENNEMIS2\t50.00\ttank\t-5.00\t5.00\t-7|; » n.txt; touche Ctrl+O; "
-              "=grille blanc; menu Quitter1; =visible Form1 non");
-        ligne("retirer le dernier ennemi : de l'affichage s'il y est",
-              "icône tank.ico; case 0 0; clic effacement; case 5 5; icône boss.ico; case 5 5; "
-              "case 1 1; touche Ctrl+Z; =compteur 3; =case 1 1 blanc; =case 0 0 blanc; =case 5 5 "
-              "bleu; touche Ctrl+Z; =case 5 5 vert; touche Ctrl+Z; touche Ctrl+Z; =grille blanc; "
-              "=niveau Niveau_1|100|0|; =actif Retirerledernierennemi1 non; touche Ctrl+Z; "
-              "=compteur 0");
+              "=case 0 0 vert; menu Quitter1; =visible Form1 non");
+        ligne("le niveau ouvert se voit à T, le dernier par-dessus; sans icône, un marqueur",
+              "écrire c.ico x; aller ; écrire v.txt V|100|5|0\t12.00\ttank\t-5.00\t5.00\t-1|1"
+              "\t12.99\tboss\t-5.00\t5.00\t-1|2\t12.50\tabsent\t0.00\t0.00\t-1|3\t12.00\tc"
+              "\t5.00\t5.00\t-1|4\t13.00\ttank\t5.00\t-5.00\t-1|; » v.txt; touche Ctrl+O; "
+              "FILTRE; =grille blanc; T 12; =case 0 0 bleu; =case 5 5 mêlé; =case 10 0 mêlé; "
+              "=case 10 10 blanc; clic effacement; =grille blanc; T 13; =case 10 10 vert; =case 0 "
+              "0 blanc; » fond.bmp; menu background1; T 12; =case 10 10 bleu; =case 5 5 mêlé; "
+              "menu Quitter1; =visible Form1 non");
+        ligne("au clavier; annuler, rétablir chaque changement; revenu au départ, rien à "
+              "demander",
+              "=texte Annuler1 &Annuler; =actif Annuler1 non; icône tank.ico; touche Shift+Tab; "
+              "touche Right; touche Down; touche Space; =case 1 1 vert; =texte Annuler1 &Annuler "
+              "le placement de « tank »; durée 50; touche Tab; » X; clic NomNiveau; =boîte "
+              "saisie; » -7; menu changerlaprofondeur1; =boîte saisie; =niveau X|50|1|0\t0.00\t"
+              "tank\t-4.00\t4.00\t-7|; touche Ctrl+Z; =niveau X|50|1|0\t0.00\ttank\t-4.00\t4.00"
+              "\t-100|; touche Ctrl+Z; =texte NomNiveau Niveau_1; touche Ctrl+Z; =texte "
+              "DureeMission 100; =texte Retablir1 Ré&tablir le changement de durée; touche "
+              "Ctrl+Z; =case 1 1 blanc; =compteur 0; =actif Annuler1 non; touche Ctrl+Y; =case 1 "
+              "1 vert; touche Ctrl+Shift+Z; =texte DureeMission 50; menu Retirerledernierennemi1; "
+              "=texte Annuler1 &Annuler la suppression de « tank »; =actif Retablir1 non; =case 1 "
+              "1 blanc; touche Ctrl+Z; =case 1 1 vert; touche Return; =compteur 2; touche Ctrl+Z; "
+              "touche Ctrl+Z; touche Ctrl+Z; =niveau Niveau_1|100|0|; menu Quitter1; =visible "
+              "Form1 non");
+        ligne("la liste : suit le niveau, montre, modifie, trie la vue, supprime",
+              "écrire n.txt été|50|2|DEUX_ENNEMIS; » n.txt; touche Ctrl+O; FILTRE; touche Ctrl+L; "
+              "=texte ListeEnnemis Ennemis du niveau; =focus table; =liste 0 12.00 boss -5 4|1 "
+              "50.00 tank 5 -5|; =texte tempsT 12; =case 0 1 bleu; =cellule 0 1; touche Down; "
+              "=texte tempsT 50; =case 10 10 vert; =cellule 10 10; touche Right; touche F2; taper "
+              "7,5; touche Return; =niveau été|50|2|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t7.50\t"
+              "tank\t5.00\t-5.00\t-7|; =texte Annuler1 &Annuler la modification de « tank »; "
+              "entête 1; =liste 1 7.50 tank 5 -5|0 12.00 boss -5 4|; touche Right; touche F2; "
+              "taper boss; touche Tab; taper 3; touche Return; =niveau été|50|2|0\t12.00\tboss\t"
+              "-5.00\t4.00\t-7|1\t7.50\tboss\t3.00\t-5.00\t-7|; icône tank.ico; case 0 0; "
+              "=liste 1 7.50 boss 3 -5|0 12.00 boss -5 4|2 50.00 tank -5 5|; clic table; touche Ctrl+A; touche Delete; =liste ; =texte Annuler1 &Annuler la "
+              "suppression de 3 ennemis; touche Ctrl+Z; =compteur 3; touche Escape; =visible "
+              "ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui");
         ligne("fermer : Ne pas tenir compte ferme sans rien écrire",
               "icône tank.ico; case 0 0; » Ne pas tenir compte; fermer; QUESTION; =dialogue "
               "aucun; =visible Form1 non");

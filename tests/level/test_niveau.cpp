@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -107,11 +108,36 @@ TEST_F(Niveau, WritesTheGamesBytesDurablyWhateverTheLocaleAndReadsThemBack)
     EXPECT_EQ(arborescence(), avant) << "only the bytes behind the link may change";
 }
 
-TEST(RetirerDernierEnnemi, TakesTheLastOutDownToNoneAndNoFurther)
+// What the enemy list takes: the enemies at given indexes out, the others in order; one enemy
+// changed, as the file can hold it; a time and a position as a user types them.
+TEST(ListeEnnemis, RemovesKeepingTheOrderChangesWhatTheFileCanHoldAndReadsWhatIsTyped)
 {
-    s_niveau niveau = EXEMPLE;
-    EXPECT_TRUE(retirerDernierEnnemi(niveau) && !retirerDernierEnnemi(niveau) &&
-                (niveau == s_niveau{EXEMPLE.nom, -100, 100, 0}));
+    s_niveau niveau{"n", -100, 100, 4, {{{0, "a", 0, 0}, {1, "b", 0, 0}, {2, "c"}, {3, "d"}}}};
+    EXPECT_FALSE(retirerEnnemis(niveau, {1, 4}) || retirerEnnemis(niveau, {-1}));
+    EXPECT_TRUE(retirerEnnemis(niveau, {2, 0, 2}));
+    EXPECT_EQ(niveau, (s_niveau{"n", -100, 100, 2, {{{1, "b", 0, 0}, {3, "d"}}}}));
+    const std::pair<Ennemi, bool> ennemis[] = {
+        {{7.5f, "\xE9t\xE9", -5, 5}, true}, {{0, "b", 5, -5}, true}, {{-0.5f, "b"}, false},
+        {{INFINITY, "b"}, false}, {{0, "b", 5.5f}, false}, {{0, "b", 0, -6}, false},
+        {{0, ""}, false}, {{0, "a\tb"}, false}, {{0, "\x81"}, false}};
+    for (const auto& [ennemi, accepte] : ennemis) {
+        s_niveau apres = niveau;
+        EXPECT_EQ(modifierEnnemi(apres, 1, ennemi), accepte) << ennemi.type;
+        apres.ennemis[1] = accepte ? niveau.ennemis[1] : apres.ennemis[1];
+        EXPECT_EQ(apres, niveau) << "only enemy 1 changes, and only when accepted";
+    }
+    EXPECT_FALSE(modifierEnnemi(niveau, 2, {}) || modifierEnnemi(niveau, -1, {}));
+    const std::pair<const char*, std::optional<float>> temps[] = {
+        {"0", 0.f}, {"12.5", 12.5f}, {"12.55", 12.55f}, {"12.555", {}}, {"12.", {}},
+        {".5", {}}, {"-1", {}}, {"1.2.3", {}}, {"", {}}, {"1e3", {}}, {"+1", {}}};
+    for (const auto& [texte, valeur] : temps) {
+        EXPECT_EQ(tempsSaisi(texte), valeur) << texte;
+    }
+    const std::pair<const char*, std::optional<float>> positions[] = {
+        {"-5", -5.f}, {"5", 5.f}, {"0", 0.f}, {"6", {}}, {"-6", {}}, {"5.0", {}}, {"", {}}};
+    for (const auto& [texte, valeur] : positions) {
+        EXPECT_EQ(positionSaisie(texte), valeur) << texte;
+    }
 }
 
 // A level file is read whole, and writes back to the same bytes (CR LF, a final one), or is refused

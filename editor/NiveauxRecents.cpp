@@ -69,9 +69,8 @@ void NiveauxRecents::ajouter(const QString& chemin)
 void NiveauxRecents::retirer(const QString& chemin)
 {
     QStringList chemins = lire();
-    if (chemins.removeAll(QFileInfo(chemin).absoluteFilePath()) > 0) {
-        ecrire(chemins);
-    }
+    chemins.removeAll(QFileInfo(chemin).absoluteFilePath());
+    ecrire(chemins);
 }
 
 void NiveauxRecents::vider() { ecrire({}); }

@@ -203,8 +203,6 @@ mutant editor/NiveauxRecents.cpp 'ecrire(chemins.mid(0, NOMBRE_MAX));' 'ecrire(c
     'récents : neuf gardés'
 mutant editor/NiveauxRecents.cpp 'const QString absolu = QFileInfo(chemin).absoluteFilePath();' \
     'const QString absolu = chemin;' 'récents : chemin relatif gardé'
-mutant editor/NiveauxRecents.cpp '.absoluteFilePath()) > 0) {' '.absoluteFilePath()) >= 0) {' \
-    'récents : retirer réécrit toujours la liste'
 mutant editor/NiveauxRecents.cpp 'void NiveauxRecents::vider() { ecrire({}); }' \
     'void NiveauxRecents::vider() {}' 'récents : Vider sans effet'
 mutant editor/NiveauxRecents.cpp 'setEnabled(!chemins_.isEmpty());' 'setEnabled(true);' \

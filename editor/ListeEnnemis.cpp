@@ -22,7 +22,7 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch); // no column hidden
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(table_);
     resize(320, 400);
@@ -31,7 +31,8 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, QWidget* parent)
     supprimer->setObjectName(QStringLiteral("Supprimer1"));
     supprimer->setShortcut(QKeySequence::Delete);
     supprimer->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(supprimer);
+    table_->addAction(supprimer); // in the table's context menu too
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(supprimer, &QAction::triggered, this, &ListeEnnemis::Supprimer1Click);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& courant) {

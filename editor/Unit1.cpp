@@ -190,6 +190,7 @@ void TForm1::ouvrir(const QString& chemin)
     SaveDialog1.FileName = chemin; // Ctrl+S writes it back
     niveauEnregistre = std::get<s_niveau>(lu);
     document.remplacer(niveauEnregistre);
+    ui->DureeMission->setText(IntToStr(niveau.duree)); // whatever the field held, unapplied
     niveauxRecents->ajouter(chemin);
 }
 

@@ -9,6 +9,7 @@
 #include "erreurs.h"
 #include "images.h"
 #include "lecture_niveau.h"
+#include "reprise.h"
 #include "ui_Unit1.h"
 
 #include <QCloseEvent>
@@ -48,8 +49,8 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
       SaveDialog1(boites, TFileDialog::Sorte::Enregistrer,
                   QStringLiteral("fichier map (*.txt)|*.txt")),
       OuvrirBMP(boites, TFileDialog::Sorte::Ouvrir, QStringLiteral("Bitmaps (*.bmp)|*.bmp")),
-      imageFond(QSize(TDrawGrid::NB_CELLULES, TDrawGrid::NB_CELLULES) *
-                (TDrawGrid::TAILLE_CELLULE + 1))
+      copieSecours(boites), imageFond(QSize(TDrawGrid::NB_CELLULES, TDrawGrid::NB_CELLULES) *
+                                      (TDrawGrid::TAILLE_CELLULE + 1))
 {
     ui->setupUi(this);
     niveauxRecents = new NiveauxRecents(*ui->Niveauxrecents1);
@@ -77,9 +78,16 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::ouvrirNiveau(const QString& chemin)
+void TForm1::demarrer(const QString& chemin)
 {
-    boites_.executer([&] { ouvrir(chemin); });
+    boites_.executer([&] {
+        const auto enReprendre = [this](const s_niveau& copie, const QString& fichier) {
+            reprendre(copie, fichier);
+        };
+        if (!proposerCopies(boites_, enReprendre) && !chemin.isEmpty()) {
+            ouvrir(chemin);
+        }
+    });
 }
 
 void TForm1::closeEvent(QCloseEvent* evenement)
@@ -153,6 +161,7 @@ void TForm1::FormCreate()
     niveau.nbEnnemis = 0;
     niveau.duree = 100;
     niveau.nom = versAnsi(ui->NomNiveau->text()).value_or(std::string());
+    afficherNom(ui->NomNiveau->text());
     niveau.profondeur = PROFONDEUR_INITIALE;
     afficherCompteur();
     niveauEnregistre = niveau;
@@ -163,6 +172,14 @@ void TForm1::afficherCompteur()
 {
     ui->labelNbEnn->setText(QString::fromStdString(texteCompteur(niveau)));
     ui->Retirerledernierennemi1->setEnabled(niveau.nbEnnemis > 0);
+}
+
+// The name label, and what a screen reader says of it.
+void TForm1::afficherNom(const QString& nom)
+{
+    ui->NomNiveau->setText(nom);
+    ui->NomNiveau->setAccessibleName(
+        QStringLiteral("Nom du niveau : %1, cliquer pour le changer").arg(nom));
 }
 
 void TForm1::Quitter1Click() { close(); }
@@ -187,18 +204,24 @@ void TForm1::ouvrir(const QString& chemin)
         niveauxRecents->retirer(chemin); // gone, or not a level: no use offering it again
         return;
     }
-    SaveDialog1.FileName = chemin; // Ctrl+S writes it back
     niveauEnregistre = std::get<s_niveau>(lu);
-    document.remplacer(niveauEnregistre);
-    ui->DureeMission->setText(IntToStr(niveau.duree)); // whatever the field held, unapplied
+    afficherNiveau(niveauEnregistre, chemin); // Ctrl+S writes it back
     niveauxRecents->ajouter(chemin);
+}
+
+void TForm1::afficherNiveau(const s_niveau& nouveau, const QString& chemin)
+{
+    SaveDialog1.FileName = chemin;
+    document.remplacer(nouveau);
+    ui->DureeMission->setText(IntToStr(niveau.duree)); // whatever the field held, unapplied
 }
 
 // The fields, the counter and the display follow the level, whatever changed it.
 void TForm1::DocumentChange(bool redessiner)
 {
+    niveauChange();
     afficherCompteur();
-    ui->NomNiveau->setText(depuisAnsi(niveau.nom));
+    afficherNom(depuisAnsi(niveau.nom));
     // T's bound is the duration shown: a field being typed in keeps its text until it changes.
     if (niveau.duree != ui->tempsT->MaxValue()) {
         ui->DureeMission->setText(IntToStr(niveau.duree));
@@ -209,6 +232,29 @@ void TForm1::DocumentChange(bool redessiner)
     }
     if (redessiner) {
         afficherT();
+    }
+}
+
+// A copy taken up at start-up counts as changed: against its file as it is now, or the level the
+// editor started with.
+void TForm1::reprendre(const s_niveau& copie, const QString& chemin)
+{
+    if (!chemin.isEmpty()) {
+        const std::variant<s_niveau, Refus> lu =
+            lireNiveau(QFile::encodeName(chemin).toStdString());
+        if (const s_niveau* fichier = std::get_if<s_niveau>(&lu)) {
+            niveauEnregistre = *fichier;
+        }
+    }
+    afficherNiveau(copie, chemin);
+}
+
+void TForm1::niveauChange()
+{
+    if (niveau == niveauEnregistre) {
+        copieSecours.supprimer();
+    } else {
+        copieSecours.ecrire(niveau, SaveDialog1.FileName);
     }
 }
 
@@ -228,6 +274,7 @@ bool TForm1::confirmerAbandon()
         Enregistrer1Click();
         return niveau == niveauEnregistre;
     case QMessageBox::Discard:
+        copieSecours.supprimer();
         return true;
     default:
         return false;
@@ -312,6 +359,8 @@ void TForm1::fichiersChange()
     const QString chemin = ui->fichiers->FileName();
     if (!chemin.isEmpty()) {
         ui->Icone->setPixmap(QPixmap::fromImage(chargerIcone(chemin)));
+        ui->Icone->setAccessibleName(QStringLiteral("Aperçu de l'icône choisie : ") +
+                                     ui->fichiers->SelectedName());
     }
 }
 
@@ -366,9 +415,13 @@ void TForm1::afficherT()
 
 void TForm1::dessiner(const Ennemi& ennemi, const QImage& image)
 {
+    const int colonne = static_cast<int>(ennemi.x) + 5;
+    const int ligne = 5 - static_cast<int>(ennemi.y);
     const int pas = TDrawGrid::TAILLE_CELLULE + ui->Grille->GridLineWidth();
-    ui->Grille->Canvas().Draw((static_cast<int>(ennemi.x) + 5) * pas,
-                              (5 - static_cast<int>(ennemi.y)) * pas, image);
+    ui->Grille->Canvas().Draw(colonne * pas, ligne * pas, image);
+    // What a screen reader says of the cell follows what it shows.
+    ui->Grille->setContenu(colonne, ligne,
+                           ui->Grille->Contenu(colonne, ligne) + QStringList(depuisAnsi(ennemi.type)));
 }
 
 // Save commands
@@ -387,6 +440,7 @@ bool TForm1::enregistrer(FormeProfondeur forme)
     switch (enregistrerNiveau(niveau, QFile::encodeName(chemin).toStdString(), forme)) {
     case Ecriture::Reussie:
         niveauEnregistre = niveau;
+        niveauChange();
         niveauxRecents->ajouter(chemin);
         return true;
     case Ecriture::CheminRefuse:
@@ -474,11 +528,13 @@ void TForm1::background1Click()
     surface.setBrushColor(ROUGE);
     fondCharge = true;
     surface.Draw(0, 0, imageFond.image());
+    ui->Grille->viderContenus(); // under the background now
     ui->Grille->Repaint();
 }
 
 void TForm1::effacementClick()
 {
+    ui->Grille->viderContenus();
     TCanvas& surface = ui->Grille->Canvas();
     surface.FloodFill(1, 1, ROUGE);
     if (fondCharge) {

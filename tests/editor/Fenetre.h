@@ -12,15 +12,17 @@
 #include "fichier_niveau.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QTableView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
@@ -77,7 +79,10 @@ const std::pair<QString, QString> ABREGES[] = {
     {"UN_TANK", "Niveau_1|100|1|0\t0.00\ttank\t-5.00\t5.00\t-100"},
     {"DEUX_ENNEMIS", "0\t12.00\tboss\t-5.00\t4.00\t-7|1\t50.00\ttank\t5.00\t-5.00\t-7|"},
     {"OCTETS", QString::fromLatin1("\x80 \x8Cuvre \x96 \xFF \xE9t\xE9 \x91\xA0")},
-    {"N250", QString(250, u'n')}};
+    {"N250", QString(250, u'n')},
+    {"TANK_7", "0\t0.00\ttank\t-5.00\t5.00\t-7|"},
+    {"RÉCUP", "$XDG_DATA_HOME/Ombrelin/recuperation"}, // the recovery copies
+    {"ARRÊT", " n'a pas été enregistré avant l'arrêt de l'éditeur. Le reprendre ?"}};
 
 // The real boxes up to their modal loop, where a script answers them in order, as it does the file
 // dialogs (none left, or a null answer, cancels; a question takes a button's text). Boxes are
@@ -117,13 +122,25 @@ protected:
             return QMessageBox::Ok;
         }
         journal << "question: " + message.text();
+        // A button's text, or a key as Qt takes it: Entrée the default button, Échap the escape
+        // one, Alt+X the one whose access key is X.
         const QString reponse = prendre();
+        const auto touche = [&](QAbstractButton* bouton) {
+            return reponse == "Entrée"  ? bouton == message.defaultButton()
+                   : reponse == "Échap" ? bouton == message.escapeButton()
+                                        : reponse.startsWith("Alt+") &&
+                                              QKeySequence::mnemonic(bouton->text()) == reponse;
+        };
         for (QAbstractButton* bouton : message.buttons()) {
-            if (bouton->text().remove(u'&') == reponse) {
-                return message.standardButton(bouton);
+            if (bouton->text().remove(u'&') == reponse || touche(bouton)) {
+                bouton->click();
+                break;
             }
         }
-        return QMessageBox::Cancel;
+        if (!reponse.isNull() && !message.clickedButton()) {
+            journal << "sans effet: " + reponse;
+        }
+        return message.standardButton(message.clickedButton());
     }
 
 private:
@@ -165,6 +182,34 @@ public:
         QTest::mouseClick(grille, Qt::LeftButton, {},
                           grille->contentsRect().topLeft() + QPoint(colonne, ligne) * 33 +
                               QPoint(31, 31));
+    }
+
+    // What assistive technology reads of a widget, of its child N ("Grille/60") or of the end of
+    // the window's focus chain ("focus"): "RÔLE[ ENFANTS LIGNES×COLONNES][ LIGNE,COLONNE][
+    // [focus]]: NOM[ — DESCRIPTION]", the counts for a table only.
+    QString accessible(const QString& sujet) const
+    {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(
+            sujet == "focus" ? form.get() : widget(sujet.section(u'/', 0, 0)));
+        if (sujet.contains(u'/')) {
+            a = a->child(sujet.section(u'/', 1).toInt());
+        }
+        for (QAccessibleInterface* f; sujet == "focus" && (f = a->focusChild()) && f != a;) {
+            a = f;
+        }
+        const auto* table = a->role() == QAccessible::Table ? a->tableInterface() : nullptr;
+        auto* cellule = a->tableCellInterface();
+        const QString description = a->text(QAccessible::Description);
+        return QMetaEnum::fromType<QAccessible::Role>().valueToKey(a->role()) +
+               (table ? QString(" %1 %2×%3")
+                            .arg(a->childCount())
+                            .arg(table->rowCount())
+                            .arg(table->columnCount())
+                      : "") +
+               (cellule ? QString(" %1,%2").arg(cellule->rowIndex()).arg(cellule->columnIndex())
+                        : "") +
+               (a->state().focused ? " [focus]" : "") + ": " + a->text(QAccessible::Name) +
+               (description.isEmpty() ? "" : " — " + description);
     }
 
     static void ecrire(const QString& nom, const QByteArray& octets)
@@ -215,35 +260,48 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
     {
         dossier_ = std::make_unique<QTemporaryDir>();
         QDir::setCurrent(dossier_->path());
+        // The user's data folder, where recovery copies go, is the test's own.
+        donnees_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(donnees_->path()));
         ecrire("tank.ico", icone("32:vert"));
         ecrire("boss.ico", icone("32:bleu"));
         plein("bleu", 363).save("fond.bmp");
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            dossier_->path() + "/.config");
         boites = {};
-        form = std::make_unique<TForm1>(boites);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(widget<TFileListBox>("fichiers")->model()->rowCount(), 2); // once painted
+        ouvrirFenetre();
     }
 
     void cleanup()
     {
+        autre_.reset();
         form.reset();
+        donnees_.reset();
         QDir::setCurrent(QDir::rootPath());
         dossier_.reset();
     }
 
 private:
+    void ouvrirFenetre()
+    {
+        // What the window system still has to say of a window gone must not reach the new one.
+        QCoreApplication::processEvents();
+        form = std::make_unique<TForm1>(boites);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_VERIFY(widget<TFileListBox>("fichiers")->model()->rowCount() > 0); // once painted
+    }
+
     // Steps: "icône NOM", "T TEXTE" and "durée TEXTE" (typed over, the field stays entered),
     // "touche SÉQUENCE", "taper TEXTE" (into the focus), "case COLONNE LIGNE [FOIS]", "entête N"
     // (the enemy list's column header), "presse-papiers TEXTE" (as copied elsewhere), "clic
     // WIDGET", "menu ACTION", "fermer" (from the frame), "» RÉPONSE" for the next box or dialog
-    // (none cancels, "∅" is the empty text), "récent N" (the Nth level of "Niveaux récents"),
-    // "relancer" (a new window, as the next run);
+    // (none cancels, "∅" is the empty text), "récent N" (the Nth level of "Niveaux récents");
     // in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM
-    // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE".
+    // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE"; "lancer [FICHIER]" starts another
+    // editor as ombrelin does, the window stays; "redémarrer [FICHIER]" the same, once the window
+    // is gone as a killed editor goes (no question, its recovery copy left).
     void faire(const QString& verbe, const QString& reste)
     {
         const QStringList mots = reste.split(u' ');
@@ -284,8 +342,6 @@ private:
             form->close();
         } else if (verbe == "récent") {
             widget<QMenu>("Niveauxrecents1")->actions().at(reste.toInt() - 1)->trigger();
-        } else if (verbe == "relancer") {
-            form = std::make_unique<TForm1>(boites);
         } else if (verbe == "»") {
             boites.reponses << (reste.isEmpty() ? QString() : QString(reste).remove("∅"));
         } else if (verbe == "ico") {
@@ -296,6 +352,13 @@ private:
                 .save(reste.section(u' ', 1), "bmp");
         } else if (verbe == "écrire") {
             ecrire(mots[0], reste.section(u' ', 1).replace(u'|', "\r\n").toLatin1());
+        } else if (verbe == "lancer" || verbe == "redémarrer") {
+            autre_ = std::move(form);
+            if (verbe == "redémarrer") {
+                autre_.reset();
+            }
+            ouvrirFenetre();
+            form->demarrer(reste);
         } else if (verbe == "aller") { // as a double click in the folder list
             widget<TDirectoryListBox>("dossiers")->setDirectory(reste);
         } else {
@@ -308,15 +371,18 @@ private:
     // [… PARTIE]..." takes the next box; "=dialogue" the next file dialog, or "aucun"; "=niveau"
     // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
     // "=aperçu" (colours); "=texte WIDGET" (an action's, or a window's title); "=compteur";
-    // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between);
-    // "=focus" (the widget's name); "=cellule" (the grid's current cell); "=visible WIDGET",
-    // "=actif ACTION" (oui or non); "=récents" (each as ~/FOLDER/NAME, ~ for the current
-    // directory, from what it shows, or "grisé").
+    // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between),
+    // "=choisies" (its selected rows' N°); "=focus" (the widget's name); "=cellule" (the grid's
+    // current cell); "=visible WIDGET", "=actif ACTION" (oui or non); "=accessible SUJET" (see
+    // accessible()); "=récents" (each as ~/FOLDER/NAME, ~ for the current directory, from what it
+    // shows, or "grisé").
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');
         const int sujet =
-            quoi == "case" ? 2 : QStringList{"fichier", "texte", "visible", "actif"}.contains(quoi);
+            quoi == "case"
+                ? 2
+                : QStringList{"fichier", "texte", "visible", "actif", "accessible"}.contains(quoi);
         QString vu;
         if (quoi == "boîte") {
             vu = boites.journal.isEmpty() ? "(aucune)" : boites.journal.takeFirst();
@@ -359,6 +425,12 @@ private:
                     vu += lignes->index(i, j).data().toString() + (j < 4 ? ' ' : '|');
                 }
             }
+        } else if (quoi == "choisies") { // by their N°
+            for (const QModelIndex& ligne :
+                 widget<QTableView>("table")->selectionModel()->selectedRows()) {
+                vu += ligne.data().toString() + ' ';
+            }
+            vu.chop(1);
         } else if (quoi == "focus") {
             vu = QApplication::focusWidget()->objectName();
         } else if (quoi == "cellule") {
@@ -379,6 +451,8 @@ private:
             }
             vu = menu->menuAction()->isEnabled() ? vu.replace(QDir::currentPath(), "~").trimmed()
                                                  : "grisé";
+        } else if (quoi == "accessible") {
+            vu = accessible(mots[0]);
         } else if (quoi == "visible") {
             vu = (mots[0] == "Form1" ? form.get() : widget(mots[0]))->isVisible() ? "oui" : "non";
         } else {
@@ -389,6 +463,8 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> dossier_;
+    std::unique_ptr<QTemporaryDir> donnees_;
+    std::unique_ptr<TForm1> autre_; // an editor started before, still running
 };
 
 #endif

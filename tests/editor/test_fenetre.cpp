@@ -42,7 +42,8 @@ private slots:
         ligne("effacer et retirer remettent le fond, relu s'il change; dit quand il manque",
               "icône tank.ico; case 0 0; » fond.bmp; menu background1; touche Ctrl+Z; =grille "
               "bleu; case 0 0; clic effacement; =grille bleu; case 3 3; touche Ctrl+Z; =case 0 0 "
-              "vert; =case 3 3 bleu; » absent.bmp; menu background1; FOND absent.bmp; clic effacement; =grille "
+              "vert; =case 3 3 bleu; » absent.bmp; menu background1; FOND absent.bmp; clic "
+              "effacement; =grille "
               "bleu; bmp 500:vert grand.bmp; » grand.bmp; menu background1; case 0 0; clic "
               "effacement; =grille vert; »; menu background1; =grille vert; bmp 400:bleu "
               "grand.bmp; clic effacement; =grille bleu; ico 32:rouge r.ico; icône r.ico; case 5 "
@@ -95,7 +96,8 @@ private slots:
               "touche Ctrl+O; QUESTION; =dialogue aucun; =case 3 3 vert; » Ne pas tenir compte; "
               "» n.txt; touche Ctrl+O; QUESTION; FILTRE; =niveau été|50|2|DEUX_ENNEMIS; =texte "
               "NomNiveau été; =texte DureeMission 50; =texte tempsT 50; =compteur 2; =case 10 10 "
-              "vert; =case 0 1 blanc; =actif Annuler1 non; »; SOUS; FILTREn.txt; case 0 0; touche Ctrl+S; =fichier n.txt "
+              "vert; =case 0 1 blanc; =actif Annuler1 non; »; SOUS; FILTREn.txt; case 0 0; touche "
+              "Ctrl+S; =fichier n.txt "
               "été|50|3|DEUX_ENNEMIS2\t50.00\ttank\t-5.00\t5.00\t-7|; » n.txt; touche Ctrl+O; "
               "=case 0 0 vert; menu Quitter1; =visible Form1 non");
         ligne("le niveau ouvert se voit à T, le dernier par-dessus; sans icône, un marqueur",
@@ -103,14 +105,16 @@ private slots:
               "\t12.99\tboss\t-5.00\t5.00\t-1|2\t12.50\tabsent\t0.00\t0.00\t-1|3\t12.00\tc"
               "\t5.00\t5.00\t-1|4\t13.00\ttank\t5.00\t-5.00\t-1|; » v.txt; touche Ctrl+O; "
               "FILTRE; =grille blanc; T 12; =case 0 0 bleu; =case 5 5 mêlé; =case 10 0 mêlé; "
-              "=case 10 10 blanc; clic effacement; =grille blanc; T 13; =case 10 10 vert; =case 0 "
+              "=case 10 10 blanc; T 0; =grille blanc; clic effacement; =grille blanc; T 13; =case "
+              "10 10 vert; =case 0 "
               "0 blanc; » fond.bmp; menu background1; T 12; =case 10 10 bleu; =case 5 5 mêlé; "
               "menu Quitter1; =visible Form1 non");
         ligne("au clavier; annuler, rétablir chaque changement; revenu au départ, rien à "
               "demander",
               "=texte Annuler1 &Annuler; =actif Annuler1 non; icône tank.ico; touche Shift+Tab; "
               "touche Right; touche Down; touche Space; =case 1 1 vert; =texte Annuler1 &Annuler "
-              "le placement de « tank »; durée 50; touche Tab; » X; clic NomNiveau; =boîte "
+              "le placement de « tank »; durée 50; touche Tab; touche Tab; » X; clic NomNiveau; "
+              "=boîte "
               "saisie; » -7; menu changerlaprofondeur1; =boîte saisie; =niveau X|50|1|0\t0.00\t"
               "tank\t-4.00\t4.00\t-7|; touche Ctrl+Z; =niveau X|50|1|0\t0.00\ttank\t-4.00\t4.00"
               "\t-100|; touche Ctrl+Z; =texte NomNiveau Niveau_1; touche Ctrl+Z; =texte "
@@ -123,17 +127,21 @@ private slots:
               "Form1 non");
         ligne("la liste : suit le niveau, montre, modifie, trie la vue, supprime",
               "écrire n.txt été|50|2|DEUX_ENNEMIS; » n.txt; touche Ctrl+O; FILTRE; touche Ctrl+L; "
-              "=texte ListeEnnemis Ennemis du niveau; =focus table; =liste 0 12.00 boss -5 4|1 "
-              "50.00 tank 5 -5|; =texte tempsT 12; =case 0 1 bleu; =cellule 0 1; touche Down; "
-              "=texte tempsT 50; =case 10 10 vert; =cellule 10 10; touche Right; touche F2; taper "
-              "7,5; touche Return; =niveau été|50|2|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t7.50\t"
-              "tank\t5.00\t-5.00\t-7|; =texte Annuler1 &Annuler la modification de « tank »; "
-              "entête 1; =liste 1 7.50 tank 5 -5|0 12.00 boss -5 4|; touche Right; touche F2; "
-              "taper boss; touche Tab; taper 3; touche Return; =niveau été|50|2|0\t12.00\tboss\t"
-              "-5.00\t4.00\t-7|1\t7.50\tboss\t3.00\t-5.00\t-7|; icône tank.ico; case 0 0; "
-              "=liste 1 7.50 boss 3 -5|0 12.00 boss -5 4|2 50.00 tank -5 5|; clic table; touche Ctrl+A; touche Delete; =liste ; =texte Annuler1 &Annuler la "
-              "suppression de 3 ennemis; touche Ctrl+Z; =compteur 3; touche Escape; =visible "
-              "ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui");
+              "=texte ListeEnnemis Ennemis du niveau; =focus table; =choisies 0; touche F2; taper "
+              "3; touche Return; =liste 0 12.00 boss -5 4|1 50.00 tank 5 -5|; =texte tempsT 12; "
+              "=case 0 1 bleu; =cellule 0 1; touche Down; =texte tempsT 50; =case 10 10 vert; "
+              "=cellule 10 10; touche Right; touche F2; taper 70; touche Return; touche Up; touche "
+              "Down; =texte tempsT 12; touche F2; taper 7,5; touche Return; =niveau été|50|2|0\t"
+              "12.00\tboss\t-5.00\t4.00\t-7|1\t7.50\ttank\t5.00\t-5.00\t-7|; =texte Annuler1 "
+              "&Annuler la modification de « tank »; entête 1; =liste 1 7.50 tank 5 -5|0 12.00 "
+              "boss -5 4|; touche F2; taper 13; touche Return; =liste 0 12.00 boss -5 4|1 13.00 "
+              "tank 5 -5|; touche Right; touche F2; taper boss; touche Tab; taper 3; touche "
+              "Return; =niveau été|50|2|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t13.00\tboss\t3.00\t"
+              "-5.00\t-7|; icône tank.ico; case 0 0; =choisies 1; menu Retirerledernierennemi1; "
+              "=choisies 1; entête 1; touche Down; touche Delete; =niveau été|50|1|0\t13.00\tboss"
+              "\t3.00\t-5.00\t-7|; touche Ctrl+Z; touche Ctrl+A; touche Delete; =liste ; =texte "
+              "Annuler1 &Annuler la suppression de 2 ennemis; touche Ctrl+Z; =compteur 2; touche "
+              "Escape; =visible ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui");
         ligne("fermer : Ne pas tenir compte ferme sans rien écrire",
               "icône tank.ico; case 0 0; » Ne pas tenir compte; fermer; QUESTION; =dialogue "
               "aucun; =visible Form1 non");
@@ -158,7 +166,7 @@ private slots:
               "touche Ctrl+O; » <i>/3.txt; touche Ctrl+O; » <i>/4.txt; touche Ctrl+O; » <i>/5.txt; "
               "touche Ctrl+O; » <i>/6.txt; touche Ctrl+O; » <i>/7.txt; touche Ctrl+O; » "
               "<i>/&\t8.txt; touche Ctrl+O; sh cd .config/Ombrelin && grep -q 8.txt Ombrelin.conf "
-              "&& ! grep -q a.txt Ombrelin.conf; » <i>/3.txt; touche Ctrl+O; relancer; =récents "
+              "&& ! grep -q a.txt Ombrelin.conf; » <i>/3.txt; touche Ctrl+O; redémarrer; =récents "
               "~/<i>/3.txt ~/<i>/& 8.txt ~/<i>/7.txt ~/<i>/6.txt ~/<i>/5.txt ~/<i>/4.txt "
               "~/<i>/2.txt ~/<i>/1.txt");
         ligne("niveaux récents : en choisir un l'ouvre comme Ouvrir un niveau, question comprise",
@@ -172,8 +180,63 @@ private slots:
               "SUCCÈS b.txt; sh rm a.txt && echo x >b.txt; récent 2; NIVEAU a.txt; =récents "
               "~/b.txt ~/m.txt; récent 1; NIVEAU b.txt; =récents ~/m.txt; =niveau m|10|0|");
         ligne("niveaux récents : vider la liste la grise",
-              "» a; SOUS; SUCCÈS a.txt; menu Viderlaliste1; =récents grisé; relancer; =récents "
+              "» a; SOUS; SUCCÈS a.txt; menu Viderlaliste1; =récents grisé; redémarrer; =récents "
               "grisé");
+        ligne("lu à l'écran : chaque contrôle nommé; le nom du niveau se change au clavier",
+              "=accessible DureeMission EditableText [focus]: Durée du niveau (secondes); "
+              "=accessible tempsT SpinBox: Apparition au temps T (secondes); =accessible fichiers "
+              "List: Icônes d'ennemis; =accessible dossiers List: Dossiers; =accessible Icone "
+              "StaticText: Aperçu de l'icône choisie; =accessible labelNbEnn StaticText: nombre "
+              "total d'ennemis : 0/100; =accessible effacement Button: Effacer ennemis — "
+              "Uniquement a l'ecran !; =accessible Grille Table 121 11×11: Grille de placement — "
+              "Flèches : changer de case. Espace ou Entrée : placer l'icône choisie.; » X; touche "
+              "Tab; touche Return; =boîte saisie; »; touche Space; =boîte saisie; =accessible "
+              "focus StaticText [focus]: Nom du niveau : X, cliquer pour le changer — Nom du "
+              "niveau, clickez pour le changer !");
+        ligne("lu à l'écran : la grille, un tableau; chaque case dit ce qu'elle montre",
+              "icône tank.ico; =accessible Icone Graphic: Aperçu de l'icône choisie : tank.ico; "
+              "case 0 0; icône boss.ico; case 0 0; =accessible focus Cell 0,0 [focus]: x -5, y 5 "
+              ": tank, boss; touche Down, Right, Right; =accessible focus Cell 1,2 [focus]: x -3, "
+              "y 4 : vide; touche Space; =accessible Grille/13 Cell 1,2 [focus]: x -3, y 4 : "
+              "boss; =accessible Grille/120 Cell 10,10: x 5, y -5 : vide; touche Ctrl+Z; "
+              "=accessible Grille/13 Cell 1,2 [focus]: x -3, y 4 : vide; » fond.bmp; menu "
+              "background1; =accessible Grille/0 Cell 0,0: x -5, y 5 : vide; case 5 5; clic "
+              "effacement; =accessible Grille/60 Cell 5,5: x 0, y 0 : vide");
+        ligne("reprise : Entrée reprend la copie d'un éditeur tué, à enregistrer dans son fichier",
+              "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; case 1 1; "
+              "touche Ctrl+Z; durée 50; touche Tab; sh grep -q ^50. RÉCUP/*.txt; » -7; menu "
+              "changerlaprofondeur1; =boîte saisie; sh touch -d '2026-12-08 17:42' RÉCUP/*.txt; » "
+              "Entrée; redémarrer n.txt; =boîte question: Le niveau « N » (1 ennemi) du fichier « "
+              "… /n.txt », modifié le 8 décembre 2026 à 17:42,ARRÊT; =niveau N|50|1|TANK_7; » "
+              "Annuler; fermer; =boîte question: Les modifications du niveau « N »; touche Ctrl+S; "
+              "=fichier n.txt N|50|1|TANK_7; sh test ! -e RÉCUP/*.txt");
+        ligne(
+            "reprise : Alt+S supprime, Échap garde, la plus récente d'abord; quitter supprime",
+            "icône tank.ico; case 0 0; » Échap; redémarrer; =boîte question: Le niveau « "
+            "Niveau_1 » (1 ennemi), modifié le … ARRÊT; » X; clic NomNiveau; =boîte saisie; "
+            "redémarrer; =boîte question: Le niveau « X » (0 ennemi),; =boîte question: Le niveau "
+            "« Niveau_1 »; » Alt+S; » Alt+S; redémarrer; =boîte question; =boîte question; "
+            "icône tank.ico; case 0 0; » Ne pas tenir compte; fermer; QUESTION; redémarrer");
+        ligne("reprise : jamais la copie d'un éditeur qui tourne; revenue au fichier, elle part",
+              "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; lancer; "
+              "=compteur 0; sh test -e RÉCUP/*.txt; » Entrée; redémarrer; =boîte question: Le "
+              "niveau « N »; sh test -e RÉCUP/*.txt; menu Retirerledernierennemi1; sh test ! -e "
+              "RÉCUP/*.txt; menu "
+              "Quitter1; =visible Form1 "
+              "non");
+        ligne("reprise : une copie endommagée se supprime ou attend; liens et tubes ignorés",
+              "écrire n.txt N|100|0|; sh mkdir -p RÉCUP && printf 'N\\r\\nabc' >RÉCUP/x.txt && "
+              "touch -d '2026-12-01 09:05' RÉCUP/x.txt && ln -s $PWD/n.txt RÉCUP/l.txt && mkfifo "
+              "RÉCUP/f.txt RÉCUP/y.lock && cp n.txt RÉCUP/y.txt; » Entrée; redémarrer; =boîte "
+              "question: La copie de secours d'un niveau non enregistré, modifiée le 1er décembre "
+              "2026 à 09:05, est endommagée :\nligne 2 : on attendait la durée de la mission, un "
+              "entier de -99 à 999\nLa supprimer ?; » Alt+S; redémarrer; =boîte question; "
+              "redémarrer; =compteur 0");
+        ligne("un dossier de données où rien ne s'écrit : dit une fois, l'éditeur continue",
+              "sh mkdir -p RÉCUP/.. && rmdir RÉCUP && touch RÉCUP; icône tank.ico; case 0 0; "
+              "=boîte message: La copie de secours du niveau ne peut pas être écrite dans : … "
+              "recuperation\nSi l'éditeur s'arrêtait brusquement, les modifications non "
+              "enregistrées seraient perdues.; case 1 1; =compteur 2");
         ligne("aide",
               "menu Aide1; =visible Faide oui; =texte Faide Aide sur l'Ombrelin pour Quorvane; "
               "clic ButtonOK; =visible Faide non");

@@ -5,11 +5,10 @@ racine=$(cd "$(dirname "$0")" && pwd)
 . "$racine/outils/paquets.sh"
 
 installer_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_TESTS[@]}"
-installer_locale_fr
 construire "$racine/build"
 ctest --test-dir "$racine/build" --output-on-failure --no-tests=error
 # The Debian package is built too: CPack refuses it when its desktop entry or its metainfo fail
-# their validators.
+# their validators, or when lintian, Debian's own checker, finds an error or a warning in it.
 (cd "$racine/build" && cpack -G DEB)
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer: any finding fails.

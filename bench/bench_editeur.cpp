@@ -255,12 +255,12 @@ int main(int argc, char* argv[])
     boites.journal.clear(); // the copy's failure, said once
     afficher("placer un ennemi, copie de secours écrite", nbPlacements, repartition(avecCopie));
     afficher("placer un ennemi, sans copie de secours", nbPlacements, repartition(sansCopie));
-    afficherLigne(11, "placer un ennemi avec sa copie de secours, contre sans (offscreen)",
+    afficherLigne(19, "placer un ennemi avec sa copie de secours, contre sans (offscreen)",
                   repartition(ratios), "×", 1.25, false);
 
     // The look-up a window's start-up makes, with no copy to offer: the folder holds this
     // editor's own, whose lock is held.
-    afficherLigne(12, "chercher au démarrage les copies à proposer, aucune (offscreen)",
+    afficherLigne(20, "chercher au démarrage les copies à proposer, aucune (offscreen)",
                   mesurer(
                       nbPlacements, [] {},
                       [&] {

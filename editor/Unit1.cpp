@@ -3,6 +3,7 @@
 #include "Boites.h"
 #include "EntreeSortie.h"
 #include "ListeEnnemis.h"
+#include "NiveauxRecents.h"
 #include "Unit_aide.h"
 #include "conversions.h"
 #include "erreurs.h"
@@ -52,6 +53,7 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
                                       (TDrawGrid::TAILLE_CELLULE + 1))
 {
     ui->setupUi(this);
+    niveauxRecents = new NiveauxRecents(*ui->Niveauxrecents1);
     move(131, 121); // the layout file only sizes a top-level window
     QAction* annuler =
         document.historique().createUndoAction(this, QStringLiteral("&Annuler"));
@@ -128,6 +130,14 @@ void TForm1::brancherGestionnaires()
     brancher(ui->changerlaprofondeur1, &QAction::triggered, &TForm1::changerlaprofondeur1Click);
     brancher(ui->background1, &QAction::triggered, &TForm1::background1Click);
     brancher(ui->Aide1, &QAction::triggered, &TForm1::Aide1Click);
+    // A recent level opens as "Ouvrir un niveau" opens the one chosen in its dialog.
+    connect(niveauxRecents, &NiveauxRecents::choisi, this, [this](const QString& chemin) {
+        boites_.executer([&] {
+            if (confirmerAbandon()) {
+                ouvrir(chemin);
+            }
+        });
+    });
 
     brancher(ui->NomNiveau, &TLabel::Click, &TForm1::NomNiveauClick);
     brancher(ui->fichiers, &TFileListBox::Change, &TForm1::fichiersChange);
@@ -191,10 +201,12 @@ void TForm1::ouvrir(const QString& chemin)
             QStringLiteral("Impossible d'ouvrir le niveau :\n%1\n%2.\nLe niveau en cours n'a pas "
                            "changé.")
                 .arg(chemin, QString::fromStdString(refus->texte())));
+        niveauxRecents->retirer(chemin); // gone, or not a level: no use offering it again
         return;
     }
     niveauEnregistre = std::get<s_niveau>(lu);
     afficherNiveau(niveauEnregistre, chemin); // Ctrl+S writes it back
+    niveauxRecents->ajouter(chemin);
 }
 
 void TForm1::afficherNiveau(const s_niveau& nouveau, const QString& chemin)
@@ -429,6 +441,7 @@ bool TForm1::enregistrer(FormeProfondeur forme)
     case Ecriture::Reussie:
         niveauEnregistre = niveau;
         niveauChange();
+        niveauxRecents->ajouter(chemin);
         return true;
     case Ecriture::CheminRefuse:
         boites_.afficherErreur(

@@ -20,6 +20,7 @@ class TForm1;
 class Boites;
 class EntreeSortie;
 class ListeEnnemis;
+class NiveauxRecents;
 class TFaide;
 
 // The one level of the run: set up when the main window is created, then changed by its handlers
@@ -105,6 +106,7 @@ private:
     DocumentNiveau document{niveau};
     IconesEnnemis iconesDossier;
     CopieSecours copieSecours;
+    NiveauxRecents* niveauxRecents = nullptr;
 
     EntreeSortie* saisieDuree = nullptr; // owned by DureeMission
     EntreeSortie* saisieTemps = nullptr; // owned by tempsT

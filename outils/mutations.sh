@@ -335,6 +335,41 @@ mutant toolkit/Boites.cpp 'boite->setDefaultButton(static_cast<QPushButton*>(cho
     'Choix : pas de bouton par défaut'
 mutant toolkit/Boites.cpp 'boite->setEscapeButton(choix.last());' ';' 'Choix : Échap sans effet'
 
+# The recent levels
+mutant editor/NiveauxRecents.cpp 'chemins.prepend(absolu);' 'chemins.append(absolu);' \
+    'récents : le dernier en queue'
+mutant editor/NiveauxRecents.cpp 'chemins.removeAll(absolu);' ';' 'récents : doublon gardé'
+mutant editor/NiveauxRecents.cpp 'ecrire(chemins.mid(0, NOMBRE_MAX));' 'ecrire(chemins);' \
+    'récents : neuf gardés'
+mutant editor/NiveauxRecents.cpp 'const QString absolu = QFileInfo(chemin).absoluteFilePath();' \
+    'const QString absolu = chemin;' 'récents : chemin relatif gardé'
+mutant editor/NiveauxRecents.cpp 'void NiveauxRecents::vider() { ecrire({}); }' \
+    'void NiveauxRecents::vider() {}' 'récents : Vider sans effet'
+mutant editor/NiveauxRecents.cpp 'setEnabled(!chemins_.isEmpty());' 'setEnabled(true);' \
+    'récents : jamais grisé'
+mutant editor/NiveauxRecents.cpp 'setVisible(i < chemins_.size());' 'setVisible(true);' \
+    'récents : entrées vides montrées'
+mutant editor/NiveauxRecents.cpp '.arg(fichier.path().toHtmlEscaped())' '.arg(fichier.path())' \
+    'récents : dossier lu comme balises'
+mutant editor/NiveauxRecents.cpp ".replace(u'&', QStringLiteral(\"&&\"))" '' \
+    'récents : & pris pour un raccourci'
+mutant editor/NiveauxRecents.cpp ".replace(u'\\t', u' ')" '' \
+    'récents : tabulation prise pour la colonne des raccourcis'
+mutant editor/NiveauxRecents.cpp 'menu.setToolTipsVisible(true);' ';' 'récents : dossiers cachés'
+mutant editor/NiveauxRecents.cpp 'chemins_.value(i);' 'chemins_.value(0);' \
+    'récents : toujours le premier ouvert'
+mutant editor/Unit1.cpp 'if (confirmerAbandon()) {' 'if (true) {' \
+    'récents : modifications perdues sans question'
+mutant editor/Unit1.cpp 'niveauxRecents->retirer(chemin);' ';' 'récents : refusé gardé'
+mutant editor/Unit1.cpp $'        niveauxRecents->ajouter(chemin);\n        return true;' \
+    '        return true;' 'récents : niveau écrit non ajouté'
+mutant editor/Unit1.cpp $'    niveauxRecents->ajouter(chemin);\n}' '}' 'récents : niveau ouvert non ajouté'
+# Left untested: only another editor, changing the list while this one runs, shows it again when
+# the "Fichier" menu opens.
+mutant editor/NiveauxRecents.cpp \
+    'connect(parent, &QMenu::aboutToShow, this, &NiveauxRecents::afficher);' ';' \
+    'récents : liste relue au démarrage seulement'
+
 # The grid and its canvas
 mutant toolkit/TDrawGrid.cpp 'allerA(surSurface.x() / PAS,' 'allerA(surSurface.x() / TAILLE_CELLULE,' \
     'grille : colonne sans le trait'

@@ -6,14 +6,15 @@ else
     sudo_si_besoin=(sudo)
 fi
 
-# What building the editor and its tests needs, and Qt's own French texts for its dialogs.
+# What building the editor, its manual page and its tests needs, and Qt's own French texts for its
+# dialogs.
 PAQUETS_CONSTRUCTION=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
-    fonts-liberation2 fonts-dejavu-core qt6-translations-l10n)
+    help2man fonts-liberation2 fonts-dejavu-core qt6-translations-l10n)
 
 # What the tests need on top: a virtual X server and real input events for the end-to-end run,
-# and the tools that build the Debian package and check its metadata.
+# and the tools that build the Debian package and check it and its metadata.
 PAQUETS_TESTS=(locales xvfb xauth xdotool imagemagick dpkg-dev file desktop-file-utils
-    appstream)
+    appstream lintian)
 
 # Installs those of the named Debian packages that are not installed yet.
 installer_paquets() {
@@ -29,7 +30,7 @@ installer_paquets() {
         apt-get install -y -q --no-install-recommends "${manquants[@]}"
 }
 
-# The level file tests run under a comma-decimal locale.
+# The level file tests run under a comma-decimal locale; the manual page is written under it.
 installer_locale_fr() {
     locale -a 2>/dev/null | grep -qix 'fr_FR.utf8' && return 0
     installer_paquets locales
@@ -40,6 +41,7 @@ installer_locale_fr() {
 construire() {
     local dossier=$1
     shift
+    installer_locale_fr
     cmake -S "$racine" -B "$dossier" "$@"
     cmake --build "$dossier" -j "$(nproc)"
 }

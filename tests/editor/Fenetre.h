@@ -2,6 +2,7 @@
 #define OMBRELIN_FENETRE_H
 
 #include "Boites.h"
+#include "NiveauxRecents.h"
 #include "TDirectoryListBox.h"
 #include "TDrawGrid.h"
 #include "TFileDialog.h"
@@ -15,12 +16,15 @@
 #include <QAction>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QTableView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QtTest>
 
 // The colours of the tests' pictures, by the names that steps give them.
@@ -144,8 +148,8 @@ private:
 };
 
 // Each test starts from the main window opened in a fresh current directory that holds a green
-// tank.ico, a blue boss.ico and a blue fond.bmp, and plays rows of steps on it with real mouse,
-// focus and key events.
+// tank.ico, a blue boss.ico and a blue fond.bmp, and the user's settings in its .config, and plays
+// rows of steps on it with real mouse, focus and key events.
 class Fenetre : public QObject {
     Q_OBJECT
 
@@ -262,6 +266,8 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
         ecrire("tank.ico", icone("32:vert"));
         ecrire("boss.ico", icone("32:bleu"));
         plein("bleu", 363).save("fond.bmp");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dossier_->path() + "/.config");
         boites = {};
         ouvrirFenetre();
     }
@@ -289,8 +295,9 @@ private:
 
     // Steps: "icône NOM", "T TEXTE" and "durée TEXTE" (typed over, the field stays entered),
     // "touche SÉQUENCE", "taper TEXTE" (into the focus), "case COLONNE LIGNE [FOIS]", "entête N"
-    // (the enemy list's column header), "presse-papiers TEXTE" (as copied elsewhere), "clic WIDGET", "menu ACTION", "fermer" (from
-    // the frame), "» RÉPONSE" for the next box or dialog (none cancels, "∅" is the empty text);
+    // (the enemy list's column header), "presse-papiers TEXTE" (as copied elsewhere), "clic
+    // WIDGET", "menu ACTION", "fermer" (from the frame), "» RÉPONSE" for the next box or dialog
+    // (none cancels, "∅" is the empty text), "récent N" (the Nth level of "Niveaux récents");
     // in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM
     // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE"; "lancer [FICHIER]" starts another
     // editor as ombrelin does, the window stays; "redémarrer [FICHIER]" the same, once the window
@@ -333,6 +340,8 @@ private:
             widget<QAction>(reste)->trigger();
         } else if (verbe == "fermer") {
             form->close();
+        } else if (verbe == "récent") {
+            widget<QMenu>("Niveauxrecents1")->actions().at(reste.toInt() - 1)->trigger();
         } else if (verbe == "»") {
             boites.reponses << (reste.isEmpty() ? QString() : QString(reste).remove("∅"));
         } else if (verbe == "ico") {
@@ -363,8 +372,10 @@ private:
     // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
     // "=aperçu" (colours); "=texte WIDGET" (an action's, or a window's title); "=compteur";
     // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between),
-    // "=choisies" (its selected rows' N°); "=focus" (the widget's name); "=cellule" (the grid's current cell); "=visible WIDGET",
-    // "=actif ACTION" (oui or non); "=accessible SUJET" (see accessible()).
+    // "=choisies" (its selected rows' N°); "=focus" (the widget's name); "=cellule" (the grid's
+    // current cell); "=visible WIDGET", "=actif ACTION" (oui or non); "=accessible SUJET" (see
+    // accessible()); "=récents" (each as ~/FOLDER/NAME, ~ for the current directory, from what it
+    // shows, or "grisé").
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');
@@ -428,6 +439,18 @@ private:
         } else if (quoi == "compteur") { // the count, and the label that shows it
             vu = QString::number(niveau.nbEnnemis) + widget<QLabel>("labelNbEnn")->text();
             vu.remove("nombre total d'ennemis : " + attendu + "/100");
+        } else if (quoi == "récents") {
+            const auto* menu = widget<QMenu>("Niveauxrecents1");
+            for (const QAction* entree : menu->actions().mid(0, NiveauxRecents::NOMBRE_MAX)) {
+                QTextDocument bulle; // as the tooltip shows it
+                bulle.setHtml(menu->toolTipsVisible() ? entree->toolTip() : "");
+                vu += entree->isVisible()
+                          ? bulle.toPlainText() + '/' +
+                                entree->text().replace(QRegularExpression("&(.)"), "\\1") + ' '
+                          : "";
+            }
+            vu = menu->menuAction()->isEnabled() ? vu.replace(QDir::currentPath(), "~").trimmed()
+                                                 : "grisé";
         } else if (quoi == "accessible") {
             vu = accessible(mots[0]);
         } else if (quoi == "visible") {

@@ -42,7 +42,8 @@ private slots:
         ligne("effacer et retirer remettent le fond, relu s'il change; dit quand il manque",
               "icône tank.ico; case 0 0; » fond.bmp; menu background1; touche Ctrl+Z; =grille "
               "bleu; case 0 0; clic effacement; =grille bleu; case 3 3; touche Ctrl+Z; =case 0 0 "
-              "vert; =case 3 3 bleu; » absent.bmp; menu background1; FOND absent.bmp; clic effacement; =grille "
+              "vert; =case 3 3 bleu; » absent.bmp; menu background1; FOND absent.bmp; clic "
+              "effacement; =grille "
               "bleu; bmp 500:vert grand.bmp; » grand.bmp; menu background1; case 0 0; clic "
               "effacement; =grille vert; »; menu background1; =grille vert; bmp 400:bleu "
               "grand.bmp; clic effacement; =grille bleu; ico 32:rouge r.ico; icône r.ico; case 5 "
@@ -95,7 +96,8 @@ private slots:
               "touche Ctrl+O; QUESTION; =dialogue aucun; =case 3 3 vert; » Ne pas tenir compte; "
               "» n.txt; touche Ctrl+O; QUESTION; FILTRE; =niveau été|50|2|DEUX_ENNEMIS; =texte "
               "NomNiveau été; =texte DureeMission 50; =texte tempsT 50; =compteur 2; =case 10 10 "
-              "vert; =case 0 1 blanc; =actif Annuler1 non; »; SOUS; FILTREn.txt; case 0 0; touche Ctrl+S; =fichier n.txt "
+              "vert; =case 0 1 blanc; =actif Annuler1 non; »; SOUS; FILTREn.txt; case 0 0; touche "
+              "Ctrl+S; =fichier n.txt "
               "été|50|3|DEUX_ENNEMIS2\t50.00\ttank\t-5.00\t5.00\t-7|; » n.txt; touche Ctrl+O; "
               "=case 0 0 vert; menu Quitter1; =visible Form1 non");
         ligne("le niveau ouvert se voit à T, le dernier par-dessus; sans icône, un marqueur",
@@ -103,7 +105,8 @@ private slots:
               "\t12.99\tboss\t-5.00\t5.00\t-1|2\t12.50\tabsent\t0.00\t0.00\t-1|3\t12.00\tc"
               "\t5.00\t5.00\t-1|4\t13.00\ttank\t5.00\t-5.00\t-1|; » v.txt; touche Ctrl+O; "
               "FILTRE; =grille blanc; T 12; =case 0 0 bleu; =case 5 5 mêlé; =case 10 0 mêlé; "
-              "=case 10 10 blanc; T 0; =grille blanc; clic effacement; =grille blanc; T 13; =case 10 10 vert; =case 0 "
+              "=case 10 10 blanc; T 0; =grille blanc; clic effacement; =grille blanc; T 13; =case "
+              "10 10 vert; =case 0 "
               "0 blanc; » fond.bmp; menu background1; T 12; =case 10 10 bleu; =case 5 5 mêlé; "
               "menu Quitter1; =visible Form1 non");
         ligne("au clavier; annuler, rétablir chaque changement; revenu au départ, rien à "
@@ -159,6 +162,29 @@ private slots:
         ligne("T, effacer et le fond ne changent que l'affichage",
               "icône tank.ico; case 0 0; » a; SOUS; SUCCÈS a.txt; T 5; » fond.bmp; menu "
               "background1; clic effacement; menu Quitter1; =visible Form1 non");
+        ligne("niveaux récents : ouverts, écrits, en tête, une fois, huit, gardés",
+              "=récents grisé; » a; SOUS; SUCCÈS a.txt; » absent/n; SOUS; =boîte erreur: "
+              "Impossible d'écrire; =récents ~/a.txt; sh mkdir '<i>' && for n in 1 2 3 4 5 6 7 "
+              "'&\t8'\ndo cp a.txt \"<i>/$n.txt\"\ndone; » <i>/1.txt; touche Ctrl+O; » <i>/2.txt; "
+              "touche Ctrl+O; » <i>/3.txt; touche Ctrl+O; » <i>/4.txt; touche Ctrl+O; » <i>/5.txt; "
+              "touche Ctrl+O; » <i>/6.txt; touche Ctrl+O; » <i>/7.txt; touche Ctrl+O; » "
+              "<i>/&\t8.txt; touche Ctrl+O; sh cd .config/Ombrelin && grep -q 8.txt Ombrelin.conf "
+              "&& ! grep -q a.txt Ombrelin.conf; » <i>/3.txt; touche Ctrl+O; redémarrer; =récents "
+              "~/<i>/3.txt ~/<i>/& 8.txt ~/<i>/7.txt ~/<i>/6.txt ~/<i>/5.txt ~/<i>/4.txt "
+              "~/<i>/2.txt ~/<i>/1.txt");
+        ligne("niveaux récents : en choisir un l'ouvre comme Ouvrir un niveau, question comprise",
+              "écrire m.txt m|10|0|; écrire n.txt n|50|2|DEUX_ENNEMIS; » m.txt; touche Ctrl+O; » "
+              "n.txt; touche Ctrl+O; icône tank.ico; case 3 3; » Annuler; récent 2; =boîte "
+              "question: Les modifications du niveau « n »; =compteur 3; » Ne pas tenir compte; "
+              "récent 2; =boîte question; =niveau m|10|0|; =texte DureeMission 10; =récents "
+              "~/m.txt ~/n.txt");
+        ligne("niveaux récents : absent ou refusé, l'erreur, il quitte la liste, rien d'autre",
+              "écrire m.txt m|10|0|; » m.txt; touche Ctrl+O; » a; SOUS; SUCCÈS a.txt; » b; SOUS; "
+              "SUCCÈS b.txt; sh rm a.txt && echo x >b.txt; récent 2; NIVEAU a.txt; =récents "
+              "~/b.txt ~/m.txt; récent 1; NIVEAU b.txt; =récents ~/m.txt; =niveau m|10|0|");
+        ligne("niveaux récents : vider la liste la grise",
+              "» a; SOUS; SUCCÈS a.txt; menu Viderlaliste1; =récents grisé; redémarrer; =récents "
+              "grisé");
         ligne("lu à l'écran : chaque contrôle nommé; le nom du niveau se change au clavier",
               "=accessible DureeMission EditableText [focus]: Durée du niveau (secondes); "
               "=accessible tempsT SpinBox: Apparition au temps T (secondes); =accessible fichiers "

@@ -3,6 +3,7 @@
 
 #include "DocumentNiveau.h"
 #include "IconesEnnemis.h"
+#include "Lecture.h"
 #include "TFileDialog.h"
 #include "fichier_niveau.h"
 #include "images.h"
@@ -46,11 +47,17 @@ private:
     void Quitter1Click();
     void Retirerledernierennemi1Click();
     void Listedesennemis1Click();
+    void CollerautempsT1Click();
+    void Lirelavague1Click();
     void Aide1Click();
 
     // The enemy list's events.
     void ListeEnnemisEnnemiChoisi(int indice);
     void ListeEnnemisRefus(int colonne, const QString& texte);
+    void ListeEnnemisDupliquer();
+    // The playback's events.
+    void LectureSeconde(int seconde);
+    void LectureArret();
     // Every change of the level, undo and redo included.
     void DocumentChange(bool redessiner);
 
@@ -75,9 +82,10 @@ private:
     template <class Emetteur, class Signal>
     void brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)());
     void afficherCompteur();
-    // Clears the display, then draws every enemy of the second T over it.
-    void afficherT();
-    void dessiner(const Ennemi& ennemi, const QImage& image);
+    // Clears the display, then draws every enemy of the second T over it, and under them, faded,
+    // those of the traine seconds before it.
+    void afficherT(int traine = 0);
+    void dessiner(const Ennemi& ennemi, const QImage& image, qreal opacite = 1);
     void ouvrir(const QString& chemin);
     bool confirmerAbandon();
     void appliquerSaisieEnCours();
@@ -94,6 +102,7 @@ private:
     ListeEnnemis* listeEnnemis = nullptr; // the same
     DocumentNiveau document{niveau};
     IconesEnnemis iconesDossier;
+    Lecture lecture{this};
 
     EntreeSortie* saisieDuree = nullptr; // owned by DureeMission
     EntreeSortie* saisieTemps = nullptr; // owned by tempsT

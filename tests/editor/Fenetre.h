@@ -2,6 +2,8 @@
 #define OMBRELIN_FENETRE_H
 
 #include "Boites.h"
+#include "FriseTemps.h"
+#include "ListeEnnemis.h"
 #include "TDirectoryListBox.h"
 #include "TDrawGrid.h"
 #include "TFileDialog.h"
@@ -23,7 +25,8 @@
 
 // The colours of the tests' pictures, by the names that steps give them.
 const QMap<QString, QRgb> COULEURS = {
-    {"blanc", 0xFFFFFFFF}, {"rouge", 0xFFFF0000}, {"vert", 0xFF00A000}, {"bleu", 0xFF0000C8}};
+    {"blanc", 0xFFFFFFFF}, {"rouge", 0xFFFF0000}, {"vert", 0xFF00A000}, {"bleu", 0xFF0000C8},
+    {"orange", 0xFFE67800}};
 
 inline QImage plein(const QString& couleur, int cote)
 {
@@ -220,6 +223,8 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTRY_COMPARE(widget<TFileListBox>("fichiers")->model()->rowCount(), 2); // once painted
+        horloge_ = 0; // the playback's clock: only the step "horloge" moves it
+        form->findChild<Lecture*>()->setHorloge([this] { return horloge_; });
     }
 
     void cleanup()
@@ -232,8 +237,9 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
 private:
     // Steps: "icône NOM", "T TEXTE" and "durée TEXTE" (typed over, the field stays entered),
     // "touche SÉQUENCE", "taper TEXTE" (into the focus), "case COLONNE LIGNE [FOIS]", "entête N"
-    // (the enemy list's column header), "presse-papiers TEXTE" (as copied elsewhere), "clic WIDGET", "menu ACTION", "fermer" (from
-    // the frame), "» RÉPONSE" for the next box or dialog (none cancels, "∅" is the empty text);
+    // (the enemy list's column header), "frise SECONDE" (a click on its bar), "presse-papiers
+    // TEXTE" (as copied elsewhere, "|" for LF), "horloge MS" (the playback's clock moves on, and
+    // its timer wakes), "clic WIDGET", "menu ACTION", "fermer" (from the frame), "» RÉPONSE" for the next box or dialog (none cancels, "∅" is the empty text);
     // in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM
     // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE".
     void faire(const QString& verbe, const QString& reste)
@@ -259,7 +265,14 @@ private:
             saisie.setCommitString(reste);
             QApplication::sendEvent(focus, &saisie);
         } else if (verbe == "presse-papiers") {
-            QGuiApplication::clipboard()->setText(reste);
+            QGuiApplication::clipboard()->setText(QString(reste).replace(u'|', u'\n'));
+        } else if (verbe == "frise") {
+            auto* frise = widget<FriseTemps>("frise");
+            QTest::mouseClick(frise, Qt::LeftButton, {},
+                              frise->barre(reste.toInt()).center().toPoint());
+        } else if (verbe == "horloge") {
+            horloge_ += reste.toInt();
+            form->findChild<Lecture*>()->tic();
         } else if (verbe == "entête") {
             auto* entete = widget<QTableView>("table")->horizontalHeader();
             QTest::mouseClick(entete->viewport(), Qt::LeftButton, {},
@@ -297,8 +310,10 @@ private:
     // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
     // "=aperçu" (colours); "=texte WIDGET" (an action's, or a window's title); "=compteur";
     // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between);
-    // "=focus" (the widget's name); "=cellule" (the grid's current cell); "=visible WIDGET",
-    // "=actif ACTION" (oui or non).
+    // "=focus" (the widget's name); "=cellule" (the grid's current cell); "=sélection" (the
+    // level's indexes of the rows selected); "=barre SECONDE" (the colour of its bar on the strip); "=bulle TEXTE" (the strip's tooltip for the second
+    // TEXTE begins with); "=presse-papiers" ("|" for LF); "=visible WIDGET", "=actif ACTION" (oui
+    // or non).
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');
@@ -346,6 +361,22 @@ private:
                     vu += lignes->index(i, j).data().toString() + (j < 4 ? ' ' : '|');
                 }
             }
+        } else if (quoi == "sélection") {
+            std::vector<int> indices = widget<ListeEnnemis>("ListeEnnemis")->selection();
+            std::sort(indices.begin(), indices.end());
+            for (const int i : indices) {
+                vu += QString::number(i) + ' ';
+            }
+            vu.chop(1);
+        } else if (quoi == "barre") { // at the foot of the strip's bar, left of T's line
+            auto* frise = widget<FriseTemps>("frise");
+            const QRectF barre = frise->barre(mots[0].toInt());
+            const QPoint pied(int(barre.left()) + 1, int(barre.bottom()) - 1);
+            vu = mots[0] + ' ' + couleur(frise->grab().toImage().copy(QRect(pied, QSize(1, 1))));
+        } else if (quoi == "bulle") {
+            vu = widget<FriseTemps>("frise")->bulle(mots[0].toInt()); // "12 s : …"
+        } else if (quoi == "presse-papiers") {
+            vu = QGuiApplication::clipboard()->text().replace(u'\n', u'|');
         } else if (quoi == "focus") {
             vu = QApplication::focusWidget()->objectName();
         } else if (quoi == "cellule") {
@@ -364,6 +395,7 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> dossier_;
+    qint64 horloge_ = 0;
 };
 
 #endif

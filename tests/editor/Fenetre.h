@@ -239,9 +239,10 @@ private:
     // "touche SÉQUENCE", "taper TEXTE" (into the focus), "case COLONNE LIGNE [FOIS]", "entête N"
     // (the enemy list's column header), "frise SECONDE" (a click on its bar), "presse-papiers
     // TEXTE" (as copied elsewhere, "|" for LF), "horloge MS" (the playback's clock moves on, and
-    // its timer wakes), "clic WIDGET", "menu ACTION", "fermer" (from the frame), "» RÉPONSE" for the next box or dialog (none cancels, "∅" is the empty text);
-    // in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM
-    // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE".
+    // its timer wakes), "clic WIDGET", "menu ACTION", "fermer" (from the frame), "» RÉPONSE" for
+    // the next box or dialog (none cancels, "∅" is the empty text); in the folder: "ico
+    // DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM TEXTE" ("|" for CR LF),
+    // "aller DOSSIER", "sh COMMANDE".
     void faire(const QString& verbe, const QString& reste)
     {
         const QStringList mots = reste.split(u' ');
@@ -311,9 +312,9 @@ private:
     // "=aperçu" (colours); "=texte WIDGET" (an action's, or a window's title); "=compteur";
     // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between);
     // "=focus" (the widget's name); "=cellule" (the grid's current cell); "=sélection" (the
-    // level's indexes of the rows selected); "=barre SECONDE" (the colour of its bar on the strip); "=bulle TEXTE" (the strip's tooltip for the second
-    // TEXTE begins with); "=presse-papiers" ("|" for LF); "=visible WIDGET", "=actif ACTION" (oui
-    // or non).
+    // level's indexes of the rows selected); "=barre SECONDE" (the colour of its bar on the
+    // strip); "=bulle TEXTE" (the strip's tooltip for the second TEXTE begins with);
+    // "=presse-papiers" ("|" for LF); "=visible WIDGET", "=actif ACTION" (oui or non).
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');

@@ -165,7 +165,7 @@ void FriseTemps::keyPressEvent(QKeyEvent* evenement)
         emit TempsChoisi(std::max(0, temps_ - 1));
         break;
     case Qt::Key_Right:
-        emit TempsChoisi(std::min(duree(), temps_ + 1));
+        emit TempsChoisi(temps_ + 1); // the window bounds it
         break;
     case Qt::Key_Home:
         emit TempsChoisi(0);

@@ -50,9 +50,9 @@ bool niveauPlein(const s_niveau& niveau);
 Placement placerEnnemi(s_niveau& niveau, int colonne, int ligne, int tempsT,
                        const std::string& nomFichier);
 
-// Appends ennemis in their order, the earliest at tempsT (0 when negative) and each other at its
-// distance in time from it, to the hundredth the file keeps. False, and nothing changed, when the
-// level would then hold more than NB_MAX_ENNEMIS enemies.
+// Appends ennemis in their order, the earliest at tempsT and each other at its distance in time
+// from it. False, and nothing changed, when tempsT is negative or when the level would then hold
+// more than NB_MAX_ENNEMIS enemies.
 bool ajouterEnnemis(s_niveau& niveau, const std::vector<Ennemi>& ennemis, int tempsT);
 
 // Takes the enemies at these indexes (in any order, repeats allowed) out of the level; the others

@@ -117,6 +117,10 @@ private slots:
         ligne("trop d'ennemis collés",
               "case 2 2 98; clic effacement; presse-papiers 0\ttank\t0\t0|0\ttank\t1\t0",
               "menu CollerautempsT1; =boîte message: Trop d'ennemis tue l'ennemi !");
+        ligne("un ennemi au temps 10^30",
+              "écrire t.txt N|100|1|0\t1000000000000000000000000000000.00\ttank\t0.00\t0.00\t-1|; "
+              "» t.txt; touche Ctrl+O",
+              "touche Ctrl+L; =bulle 9999 s : 1 ennemi — tank; =barre 9999 orange");
         ligne("nom du niveau à tabulation", "",
               "» ta\tb; clic NomNiveau; =boîte saisie; =boîte message: « ta\tb » ne peut pas");
         ligne("nom du niveau à saut de ligne", "",

@@ -141,18 +141,19 @@ private slots:
               "=texte tempsT 0; =case 0 1 blanc; frise 12; =texte tempsT 12; =sélection 0 1 2; "
               "=case 0 1 bleu; =case 10 10 vert; touche Right; =texte tempsT 13; =case 10 10 "
               "blanc; touche End; touche Right; =texte tempsT 50; touche Left; =texte tempsT 49; "
+              "touche Home; touche Left; =texte tempsT 0; "
               "=bulle 12 s : 3 ennemis — boss, tank × 2; =bulle 13 s : aucun ennemi; =barre 12 "
               "autre; =barre 13 blanc; =barre 60 orange; frise 60; =texte tempsT 50; =sélection 3; "
               "frise 12; touche Delete; =barre 12 blanc; =barre 60 orange");
         ligne("copier, coller au temps T, dupliquer",
               "écrire n.txt été|50|2|DEUX_ENNEMIS; » n.txt; touche Ctrl+O; FILTRE; touche Ctrl+L; "
               "touche Ctrl+A; touche Ctrl+C; =presse-papiers 12.00\tboss\t-5.00\t4.00|50.00\ttank"
-              "\t5.00\t-5.00|; touche Shift+Tab; touche Home; touche Ctrl+V; =niveau été|50|4|"
-              "DEUX_ENNEMIS2\t0.00\tboss\t-5.00\t4.00\t-7|3\t38.00\ttank\t5.00\t-5.00\t-7|; "
-              "=texte Annuler1 &Annuler le collage de 2 ennemis; =case 0 1 bleu; =barre 38 autre; "
+              "\t5.00\t-5.00|; touche Shift+Tab; touche End; touche Ctrl+V; =niveau été|50|4|"
+              "DEUX_ENNEMIS2\t50.00\tboss\t-5.00\t4.00\t-7|3\t88.00\ttank\t5.00\t-5.00\t-7|; "
+              "=texte Annuler1 &Annuler le collage de 2 ennemis; =case 0 1 bleu; =barre 88 orange; "
               "frise 12; touche Right; touche Ctrl+D; =texte Annuler1 &Annuler la duplication de "
-              "« boss »; =case 0 1 bleu; =liste 0 12.00 boss -5 4|1 50.00 tank 5 -5|2 0.00 boss -5 "
-              "4|3 38.00 tank 5 -5|4 13.00 boss -5 4|; =presse-papiers 12.00\tboss\t-5.00\t4.00|"
+              "« boss »; =case 0 1 bleu; =liste 0 12.00 boss -5 4|1 50.00 tank 5 -5|2 50.00 boss -5 "
+              "4|3 88.00 tank 5 -5|4 13.00 boss -5 4|; =presse-papiers 12.00\tboss\t-5.00\t4.00|"
               "50.00\ttank\t5.00\t-5.00|");
         ligne("lire la vague : T suit l'horloge, les deux secondes d'avant pâlies; rien ne change",
               "écrire v.txt V|20|3|0\t12.00\tboss\t-5.00\t5.00\t-1|1\t13.00\ttank\t0.00\t0.00\t-1"
@@ -162,7 +163,8 @@ private slots:
               "autre; horloge 1000; =case 0 0 blanc; touche Escape; =actif Arreterlalecture1 non; "
               "horloge 5000; =texte tempsT 15; =case 5 5 blanc; touche Ctrl+L; touche Tab; touche "
               "Tab; =focus vitesse; touche Down; touche Down; clic lire; =actif Arreterlalecture1 "
-              "oui; horloge 250; =texte tempsT 13; horloge 1750; =texte tempsT 20; =actif "
+              "oui; horloge 250; =texte tempsT 13; frise 16; =actif Arreterlalecture1 non; horloge "
+              "1000; =texte tempsT 16; clic lire; horloge 2000; =texte tempsT 20; =actif "
               "Arreterlalecture1 non; =actif Annuler1 non; touche F5; =texte tempsT 0; touche F5; "
               "horloge 1000; =texte tempsT 0; touche F5; » X; clic NomNiveau; =boîte saisie; "
               "horloge 1000; =texte tempsT 0; touche Ctrl+Z; menu Quitter1; =visible Form1 non");

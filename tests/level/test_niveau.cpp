@@ -150,7 +150,8 @@ TEST(PressePapiers, WritesTheEnemiesChosenReadsThemBackOrNamesTheLineAndPastesTh
     ASSERT_TRUE(ajouterEnnemis(niveau, std::get<std::vector<Ennemi>>(lireEnnemis(texte)), 40));
     EXPECT_EQ(texteEnnemis(niveau, {2, 3}),
               "42.25\tboss\t-5.00\t4.00\n40.00\t\xE9t\xE9\t5.00\t-5.00\n");
-    EXPECT_FALSE(ajouterEnnemis(niveau, std::vector<Ennemi>(97), 0));
+    EXPECT_FALSE(ajouterEnnemis(niveau, std::vector<Ennemi>(97), 0) ||
+                 ajouterEnnemis(niveau, std::vector<Ennemi>(1), -1));
     EXPECT_TRUE(ajouterEnnemis(niveau, std::vector<Ennemi>(96), 0) && niveauPlein(niveau));
     std::string cent;
     for (int i = 0; i < NB_MAX_ENNEMIS; ++i) {

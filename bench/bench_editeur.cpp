@@ -2,6 +2,7 @@
 // real window with scripted boxes, against the 16 ms of one frame at 60 Hz; and the memory a
 // large background leaves held. Widgets are found by name and driven through Qt's generic API.
 #include "Fenetre.h"
+#include "TCSpinEdit.h"
 #include "repartition.h"
 
 #include <QAbstractItemView>
@@ -72,6 +73,22 @@ protected:
 
 private:
     std::function<bool()> condition_;
+};
+
+// Calls a function on every event an object it filters receives.
+class Filtre : public QObject {
+public:
+    explicit Filtre(std::function<void(QObject*, QEvent*)> appel) : appel_(std::move(appel)) {}
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        appel_(objet, evenement);
+        return QObject::eventFilter(objet, evenement);
+    }
+
+private:
+    std::function<void(QObject*, QEvent*)> appel_;
 };
 
 // Wall times of action in milliseconds; preparer runs untimed before each run.
@@ -271,6 +288,56 @@ int main(int argc, char* argv[])
                           peintures.attendre(avant);
                       }),
                   "ms", TRAME_MS, true);
+    verifierBoites(boites, {});
+
+    // 100 enemies of second 0, each drawn anew when T comes back to it from an empty second.
+    fenetre.cliquerCellule(1, 1);
+    auto* tempsT = fenetre.widget<TCSpinEdit>("tempsT");
+    const int nbSecondes = 300;
+    afficherLigne(11, "montrer les 100 ennemis de T (offscreen) : T changé jusqu'à la grille peinte",
+                  mesurer(
+                      nbSecondes, [&] { tempsT->setValue(1); },
+                      [&] {
+                          const int avant = peintures.nombre;
+                          tempsT->setValue(0);
+                          peintures.attendre(avant);
+                      }),
+                  "ms", 2, true);
+    auto* annuler = fenetre.widget<QAction>("Annuler1");
+    auto* retablir = fenetre.widget<QAction>("Retablir1");
+    const auto jusquALaGrille = [&](QAction* action) {
+        return [&peintures, action] {
+            const int avant = peintures.nombre;
+            action->trigger();
+            peintures.attendre(avant);
+        };
+    };
+    afficherLigne(12, "annuler un placement, 100 ennemis (offscreen) : jusqu'à la grille peinte",
+                  mesurer(nbRetraits, [&] { retablir->trigger(); }, jusquALaGrille(annuler)), "ms",
+                  1, true);
+    afficherLigne(13, "rétablir un placement, 100 ennemis (offscreen) : jusqu'à la grille peinte",
+                  mesurer(nbRetraits, [&] { annuler->trigger(); }, jusquALaGrille(retablir)),
+                  "ms", 1, true);
+    // Made anew each time, as the first Ctrl+L of a run makes it, until its table has painted.
+    auto* liste = fenetre.widget<QAction>("Listedesennemis1");
+    int tablesPeintes = 0;
+    Filtre peinture([&](QObject* objet, QEvent* evenement) {
+        if (evenement->type() == QEvent::Paint && objet->parent() != nullptr &&
+            objet->parent()->objectName() == QStringLiteral("table")) {
+            ++tablesPeintes;
+        }
+    });
+    qApp->installEventFilter(&peinture);
+    afficherLigne(14, "ouvrir la liste de 100 ennemis (offscreen) : Ctrl+L jusqu'à la table peinte",
+                  mesurer(
+                      nbSecondes, [&] { delete fenetre.widget<QWidget>("ListeEnnemis"); },
+                      [&] {
+                          const int avant = tablesPeintes;
+                          liste->trigger();
+                          attendreQue([&] { return tablesPeintes != avant; });
+                      }),
+                  "ms", TRAME_MS, true);
+    qApp->removeEventFilter(&peinture);
     verifierBoites(boites, {});
 
     // The large folder is listed once all its icons are in the list's model and it has painted.

@@ -33,7 +33,7 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, Lecture& lecture, QAction& 
                             QAbstractItemView::AnyKeyPressed);
     table_->setTabKeyNavigation(false); // Tab leaves the table, for the strip and the playback
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch); // no column hidden
     auto* bouton = new QToolButton(this);
     bouton->setObjectName(QStringLiteral("lire"));
     bouton->setDefaultAction(&lire);
@@ -58,6 +58,7 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, Lecture& lecture, QAction& 
     setTabOrder(bouton, vitesse);
     resize(360, 480);
 
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu); // the actions below, on the rows
     connect(action(QStringLiteral("Supprimer1"), QStringLiteral("Supprimer"),
                    QKeySequence::Delete),
             &QAction::triggered, this, &ListeEnnemis::Supprimer1Click);
@@ -102,6 +103,7 @@ QAction* ListeEnnemis::action(const QString& nom, const QString& texte,
     action->setShortcut(touches);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(action);
+    table_->addAction(action);
     return action;
 }
 

@@ -191,6 +191,7 @@ void TForm1::ouvrir(const QString& chemin)
     SaveDialog1.FileName = chemin; // Ctrl+S writes it back
     niveauEnregistre = std::get<s_niveau>(lu);
     document.remplacer(niveauEnregistre);
+    ui->DureeMission->setText(IntToStr(niveau.duree)); // whatever the field held, unapplied
 }
 
 // The fields, the counter and the display follow the level, whatever changed it.
@@ -257,7 +258,7 @@ void TForm1::Listedesennemis1Click()
             lecture.arreter();
             boites_.executer([this, seconde] { ui->tempsT->setValue(seconde); });
         });
-        brancher(listeEnnemis, &ListeEnnemis::Dupliquer, &TForm1::ListeEnnemisDupliquer);
+        brancher(listeEnnemis.data(), &ListeEnnemis::Dupliquer, &TForm1::ListeEnnemisDupliquer);
         listeEnnemis->montrerTemps(tempsAffiche);
     }
     listeEnnemis->show();

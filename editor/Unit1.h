@@ -10,6 +10,7 @@
 #include "niveau.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -99,7 +100,7 @@ private:
     TFileDialog SaveDialog1;
     TFileDialog OuvrirBMP;
     TFaide* Faide = nullptr;              // owned by the window, made on first use
-    ListeEnnemis* listeEnnemis = nullptr; // the same
+    QPointer<ListeEnnemis> listeEnnemis; // the same
     DocumentNiveau document{niveau};
     IconesEnnemis iconesDossier;
     Lecture lecture{this};

@@ -3,7 +3,8 @@
 # a copy of the sources, rebuilds, runs the suite and prints the mutants that no test noticed.
 #
 # Usage : outils/mutations.sh [FILTRE]
-#   FILTRE  runs only the mutants whose "file : label" contains this text (e.g. "tempsT", "level/").
+#   FILTRE  runs only the mutants whose "file : label" matches this extended regular expression
+#           (e.g. "tempsT", "level/", "Ennemis|grille").
 # The copy holds the files git tracks (git ls-files), as they are in the work tree the script is
 # run from, uncommitted edits included. One plain build (RelWithDebInfo, no sanitizer, no
 # benchmarks) is made once, then rebuilt incrementally: 10 to 30 s per mutant on two cores,
@@ -85,8 +86,19 @@ mutant level/fichier_niveau.cpp 'cible = fs::canonical(cible, erreur);' ';' \
 mutant level/fichier_niveau.cpp 'if (*nomFichier != chemin) {' 'if (false) {' \
     'chemin : coupé par un zéro accepté'
 mutant level/niveau.cpp 'return a.nom == b.nom &&' 'return' 'égalité : le nom oublié'
-mutant level/niveau.cpp 'if (niveau.nbEnnemis == 0) {' 'if (niveau.nbEnnemis < 0) {' \
-    'retirer : un niveau vide passe sous zéro'
+mutant level/niveau.cpp 'niveau.ennemis[garde++] = niveau.ennemis[i];' '++garde;' \
+    'retirerEnnemis : les suivants ne remontent pas'
+mutant level/niveau.cpp 'if (i < 0 || i >= niveau.nbEnnemis) {' 'if (i < 0) {' \
+    'retirerEnnemis : indice hors du niveau accepté'
+mutant level/niveau.cpp 'ennemi.temps < 0 ||' 'ennemi.temps < -1 ||' \
+    'modifierEnnemi : temps négatif accepté'
+mutant level/niveau.cpp 'std::abs(v) <= 5;' 'std::abs(v) <= 6;' 'modifierEnnemi : x 6 accepté'
+mutant level/niveau.cpp 'ennemi.type.empty() ||' '' 'modifierEnnemi : type vide accepté'
+mutant level/niveau.cpp 'texte.size() - point > 3' 'texte.size() - point > 4' \
+    'tempsSaisi : trois décimales acceptées'
+mutant level/niveau.cpp 'point == 0 ||' '' 'tempsSaisi : ".5" accepté'
+mutant level/niveau.cpp 'valeur < -5 || valeur > 5' 'valeur < -5 || valeur > 6' \
+    'positionSaisie : 6 accepté'
 mutant level/lecture_niveau.cpp 'if (lus > TAILLE_MAX_NIVEAU) {' 'if (lus > TAILLE_MAX_NIVEAU + 1) {' \
     'lecture : plus de 64 Kio acceptés'
 mutant level/lecture_niveau.cpp 'octets.resize(lus);' ';' 'lecture : zéros après le texte lu'
@@ -103,8 +115,8 @@ mutant level/lecture_niveau.cpp 'entier((*champ)[0]) != i' '!entier((*champ)[0])
 mutant level/lecture_niveau.cpp '*temps < 0' '*temps < -1' 'lecture : temps -1 accepté'
 mutant level/lecture_niveau.cpp '*valeur != std::trunc(*valeur) || ' '' \
     'lecture : position fractionnaire acceptée'
-mutant level/lecture_niveau.cpp '"\x81\x8D\x8F\x90\x9D"' '"\x8D\x8F\x90\x9D"' \
-    'lecture : octet 0x81 accepté'
+mutant level/niveau.cpp '"\x81\x8D\x8F\x90\x9D"' '"\x8D\x8F\x90\x9D"' \
+    'texte du jeu : octet 0x81 accepté'
 mutant level/lecture_niveau.cpp 'entiere.remove_suffix(3);' ';' 'lecture : forme décimale refusée'
 mutant level/lecture_niveau.cpp '(*champ)[5] != profondeur' 'false' \
     'lecture : profondeurs mêlées acceptées'
@@ -122,9 +134,9 @@ mutant editor/Unit1.cpp "\"Trop d'ennemis tue l'ennemi !\"" "\"Trop d'ennemis tu
     'GrilleMouseUp : texte du niveau plein'
 mutant editor/Unit1.cpp 'TAILLE_CELLULE + ui->Grille->GridLineWidth();' 'TAILLE_CELLULE;' \
     'GrilleMouseUp : pas sans le trait'
-mutant editor/Unit1.cpp 'Draw(colonne * pas, ligne * pas, icone)' \
-    'Draw(ligne * pas, colonne * pas, icone)' 'GrilleMouseUp : dessin Col/Row inversés'
-mutant editor/Unit1.cpp 'placerEnnemi(niveau, colonne, ligne,' 'placerEnnemi(niveau, ligne, colonne,' \
+mutant editor/Unit1.cpp '(5 - static_cast<int>(ennemi.y)) * pas' \
+    '(5 + static_cast<int>(ennemi.y)) * pas' 'dessiner : y vers le bas'
+mutant editor/Unit1.cpp 'document.placer(colonne, ligne,' 'document.placer(ligne, colonne,' \
     'GrilleMouseUp : placement Col/Row inversés'
 mutant editor/Unit1.cpp 'if (placement == Placement::CopieImpossible) {' \
     'if (placement == Placement::NiveauPlein) {' 'GrilleMouseUp : copie impossible ignorée'
@@ -143,19 +155,35 @@ mutant editor/Unit1.cpp 'OuvrirBMP.FileName = fondPrecedent;' ';' \
 mutant editor/Unit1.cpp 'surface.FloodFill(1, 1, ROUGE);' ';' 'effacementClick : pas de remplissage'
 mutant editor/Unit1.cpp 'ui->DureeMission->setText(IntToStr(dureeAvantSaisie));' ';' \
     'DureeMissionExit : champ vidé non rétabli'
-mutant editor/Unit1.cpp 'ui->tempsT->setMaxValue(StrToInt(ui->DureeMission->text()));' ';' \
-    'DureeMissionExit : borne de T inchangée'
+mutant editor/Unit1.cpp 'ui->tempsT->setMaxValue(niveau.duree);' ';' \
+    'DocumentChange : borne de T inchangée'
+mutant editor/Unit1.cpp 'ui->DureeMission->setText(IntToStr(niveau.duree));' ';' \
+    'DocumentChange : durée annulée non affichée'
+mutant editor/Unit1.cpp 'ui->NomNiveau->setText(depuisAnsi(niveau.nom));' ';' \
+    'DocumentChange : nom annulé non affiché'
+mutant editor/Unit1.cpp $'    if (redessiner) {\n        afficherT();' $'    if (false) {\n        afficherT();' \
+    'DocumentChange : T non remontré après annuler'
+mutant editor/Unit1.cpp 'if (std::floor(ennemi.temps) == ui->tempsT->Value()) {' \
+    'if (std::round(ennemi.temps) == ui->tempsT->Value()) {' 'afficherT : temps arrondi'
+mutant editor/Unit1.cpp 'propre.isNull() ?' 'true ?' 'afficherT : icône du placement oubliée'
+mutant editor/Unit1.cpp 'seconde <= ui->tempsT->MaxValue() &&' '' \
+    'ListeEnnemisEnnemiChoisi : T au-delà de la durée'
+mutant editor/Unit1.cpp 'ui->Grille->Encadrer(static_cast<int>(ennemi.x) + 5,' \
+    'ui->Grille->Encadrer(static_cast<int>(ennemi.x) + 4,' 'ListeEnnemisEnnemiChoisi : cadre décalé'
+mutant editor/Unit1.cpp 'document.retirer({niveau.nbEnnemis - 1});' \
+    'document.retirer({niveau.nbEnnemis - 2});' 'Retirer : l'"'"'avant-dernier retiré'
 mutant editor/Unit1.cpp '{ tempsAvantSaisie = ui->tempsT->Value(); }' '{}' \
     'tempsTEnter : T à l'"'"'entrée oublié'
-mutant editor/Unit1.cpp 'if (ui->tempsT->Value() != tempsAvantSaisie) {' \
-    'if (ui->tempsT->Value() == tempsAvantSaisie) {' 'tempsTChange : effacement inversé'
+mutant editor/Unit1.cpp 'if (ui->tempsT->Value() != tempsAffiche) {' \
+    'if (ui->tempsT->Value() != tempsAvantSaisie) {' 'tempsTChange : comparé à T à l'"'"'entrée'
+mutant editor/Unit1.cpp 'tempsAffiche = ui->tempsT->Value();' ';' 'afficherT : seconde montrée oubliée'
 mutant editor/Unit1.cpp 'ui->tempsT->Value() < 0 ||' 'ui->tempsT->Value() < -1 ||' \
     'tempsTExit : -1 accepté'
 mutant editor/Unit1.cpp 'ui->tempsT->Value() < 0 ||' 'ui->tempsT->Value() <= 0 ||' \
     'tempsTExit : 0 refusé'
 mutant editor/Unit1.cpp '|| ui->tempsT->Value() > ui->tempsT->MaxValue()' \
     '|| ui->tempsT->Value() >= ui->tempsT->MaxValue()' 'tempsTExit : T égal à la durée refusé'
-mutant editor/Unit1.cpp 'niveau.nom = *nomAnsi;' ';' 'NomNiveauClick : nom du niveau inchangé'
+mutant editor/Unit1.cpp 'document.renommer(*nomAnsi);' ';' 'NomNiveauClick : nom du niveau inchangé'
 mutant editor/Unit1.cpp '|| contientCaractereDeControle(*nomAnsi)' '' \
     'NomNiveauClick : nom à tabulation accepté'
 mutant editor/Unit1.cpp 'IntToStr(niveau.profondeur)));' 'QString()));' \
@@ -166,9 +194,8 @@ mutant editor/Unit1.cpp '        tempsTExit();' ';' 'appliquerSaisieEnCours : T 
 mutant editor/Unit1.cpp 'if (confirmerAbandon() && OpenDialog1.Execute()) {' \
     'if (OpenDialog1.Execute()) {' 'Ouvrirunniveau1Click : rien demandé'
 mutant editor/Unit1.cpp 'SaveDialog1.FileName = chemin;' ';' 'ouvrir : chemin du niveau oublié'
-mutant editor/Unit1.cpp "DureeMissionExit(); // T's bound follows" ';' 'ouvrir : borne de T inchangée'
-mutant editor/Unit1.cpp "effacementClick(); // the icons drawn were another level's" ';' \
-    'ouvrir : affichage gardé'
+mutant editor/Unit1.cpp 'niveauEnregistre = std::get<s_niveau>(lu);' ';' \
+    'ouvrir : niveau ouvert compté modifié'
 mutant editor/Unit1.cpp 'if (niveau == niveauEnregistre) {' 'if (true) {' \
     'confirmerAbandon : jamais de question'
 mutant editor/Unit1.cpp '        return niveau == niveauEnregistre;' '        return true;' \
@@ -180,13 +207,37 @@ mutant editor/Unit1.cpp 'evenement->setAccepted(fermer);' 'evenement->setAccepte
 mutant editor/Unit1.cpp '        niveauEnregistre = niveau;' ';' 'enregistrer : niveau écrit non retenu'
 mutant editor/Unit1.cpp 'setEnabled(niveau.nbEnnemis > 0);' 'setEnabled(true);' \
     'afficherCompteur : Retirer jamais grisé'
-mutant editor/Unit1.cpp 'iconesAffichees.pop_back();' ';' 'Retirer : icône retirée toujours affichée'
-mutant editor/Unit1.cpp 'surface.Draw(0, 0, affichageEfface);' ';' \
-    'Retirer : grille non redessinée'
-mutant editor/Unit1.cpp $'    iconesAffichees.clear();\n    TCanvas' '    TCanvas' \
-    'effacementClick : icônes effacées retenues'
-mutant editor/Unit1.cpp 'iconesAffichees.clear(); // under the background' '// under the background' \
-    'background1Click : icônes recouvertes retenues'
+
+# The level's history, its list and the icons it shows
+mutant editor/DocumentNiveau.cpp '        redessiner_ = true;' ';' 'historique : rétabli sans redessiner'
+mutant editor/DocumentNiveau.cpp 'document_.etablir(avant_, true);' 'document_.etablir(avant_, false);' \
+    'historique : annulé sans redessiner'
+mutant editor/DocumentNiveau.cpp 'if (apres.niveau == niveau_) {' 'if (false) {' \
+    'historique : une étape qui ne change rien'
+mutant editor/DocumentNiveau.cpp 'historique_.clear();' ';' 'historique : gardé à l'"'"'ouverture'
+mutant editor/DocumentNiveau.cpp 'apres.icones.erase(apres.icones.begin() + *i);' ';' \
+    'historique : icônes des supprimés gardées'
+mutant editor/DocumentNiveau.cpp 'apres.icones[static_cast<std::size_t>(indice)] = QImage();' ';' \
+    'historique : icône gardée au changement de type'
+mutant editor/DocumentNiveau.cpp 'indices.size() == 1' 'indices.size() == 0' \
+    'historique : texte de suppression au pluriel'
+mutant editor/ModeleEnnemis.cpp "replace(u',', u'.')" "replace(u';', u'.')" \
+    'liste : virgule décimale refusée'
+mutant editor/ModeleEnnemis.cpp 'index.column() == Numero ? base' 'false ? base' \
+    'liste : N° modifiable'
+mutant editor/ModeleEnnemis.cpp 'if (role == RoleTri && index.column() != Type) {' 'if (false) {' \
+    'liste : tri sur le texte'
+mutant editor/ModeleEnnemis.cpp $'        emit dataChanged(index(0, 0),' $'        if (false) emit dataChanged(index(0, 0),' \
+    'liste : lignes modifiées non relues'
+mutant editor/ModeleEnnemis.cpp 'beginRemoveRows({}, nombre, lignes_ - 1);' \
+    'beginRemoveRows({}, 0, lignes_ - nombre - 1);' 'liste : lignes retirées au début'
+mutant editor/ListeEnnemis.cpp 'indices.push_back(tri_.mapToSource(ligne).row());' \
+    'indices.push_back(ligne.row());' 'liste : sélection lue dans l'"'"'ordre de la vue'
+mutant editor/ListeEnnemis.cpp '        table_->selectRow(0);' ';' 'liste : aucune ligne choisie à l'"'"'ouverture'
+mutant editor/ListeEnnemis.cpp 'table_->setFocus();' ';' 'liste : focus hors de la table'
+mutant editor/IconesEnnemis.cpp 'fin < 0 ? nom : nom.left(fin)' 'nom' 'icônes : type avec ".ico"'
+mutant editor/IconesEnnemis.cpp 'lue.isNull() ? marqueur(nomType) : lue' 'lue' \
+    'icônes : pas de marqueur'
 mutant editor/demarrage.cpp 'return tousCorrects ? 0 : 1;' 'return 0;' '--verifier : toujours 0'
 mutant editor/demarrage.cpp 'if (ligne.verifier && ligne.fichiers.isEmpty()) {' 'if (false) {' \
     '--verifier sans fichier accepté'
@@ -196,10 +247,15 @@ mutant editor/main.cpp 'Form1.ouvrirNiveau(ligne->fichiers.first());' ';' \
     'démarrage : FICHIER ignoré'
 
 # The grid and its canvas
-mutant toolkit/TDrawGrid.cpp 'std::clamp(surSurface.x() / PAS,' \
-    'std::clamp(surSurface.x() / TAILLE_CELLULE,' 'grille : colonne sans le trait'
-mutant toolkit/TDrawGrid.cpp 'std::clamp(surSurface.y() / PAS,' 'std::clamp(surSurface.x() / PAS,' \
+mutant toolkit/TDrawGrid.cpp 'allerA(surSurface.x() / PAS,' 'allerA(surSurface.x() / TAILLE_CELLULE,' \
+    'grille : colonne sans le trait'
+mutant toolkit/TDrawGrid.cpp 'surSurface.y() / PAS);' 'surSurface.x() / PAS);' \
     'grille : ligne tirée de x'
+mutant toolkit/TDrawGrid.cpp 'allerA(colonne_ + 1, ligne_);' 'allerA(colonne_, ligne_ + 1);' \
+    'grille : flèche droite vers le bas'
+mutant toolkit/TDrawGrid.cpp $'    case Qt::Key_Space:\n' '' 'grille : Espace ne place pas'
+mutant toolkit/TDrawGrid.cpp 'std::clamp(colonne, 0, NB_CELLULES - 1);' 'colonne;' \
+    'grille : flèche hors de la grille'
 mutant toolkit/TDrawGrid.cpp 'position - contentsRect().topLeft();' 'position;' \
     'grille : bordure oubliée dans la sélection'
 mutant toolkit/TDrawGrid.cpp 'i * PAS + TAILLE_CELLULE;' 'i * PAS + TAILLE_CELLULE - 1;' \
@@ -372,7 +428,7 @@ inapplicables=0
 survivants=()
 for i in "${!libelles[@]}"; do
     libelle=${libelles[i]}
-    [[ "${fichiers[i]} : $libelle" == *"$filtre"* ]] || continue
+    [[ "${fichiers[i]} : $libelle" =~ $filtre ]] || continue
     fichier="$sources/${fichiers[i]}"
     cherche=${cherches[i]}
     # Read whole, trailing newlines included, so that the restored file is byte for byte the same.

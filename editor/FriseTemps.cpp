@@ -125,7 +125,9 @@ void FriseTemps::paintEvent(QPaintEvent* /*evenement*/)
         if (nombres_[seconde] > 0) {
             QRectF colonne = barre(static_cast<int>(seconde));
             colonne.setTop(colonne.bottom() - colonne.height() * nombres_[seconde] / plus);
-            colonne.setWidth(std::max<qreal>(colonne.width(), 1));
+            // A pixel between wide bars, so that busy seconds side by side stay apart.
+            colonne.setWidth(colonne.width() >= 3 ? colonne.width() - 1
+                                                  : std::max<qreal>(colonne.width(), 1));
             peintre.fillRect(colonne, static_cast<int>(seconde) > duree()
                                           ? TARDIF
                                           : palette().color(QPalette::Highlight));

@@ -357,8 +357,10 @@ int main(int argc, char* argv[])
     };
     ouvrirVague();
     auto* frise = fenetre.widget<QWidget>("frise");
-    afficherLigne(15, "peindre la frise de 100 ennemis sur 999 s (offscreen)",
-                  mesurer(nbSecondes, sansPreparation, [&] { frise->repaint(); }), "ms", 2, true);
+    QImage image(frise->size(), QImage::Format_ARGB32_Premultiplied);
+    afficherLigne(15, "peindre la frise de 100 ennemis sur 999 s",
+                  mesurer(nbSecondes, sansPreparation, [&] { frise->render(&image); }), "ms", 2,
+                  true);
     vague.duree = 60;
     vague.nbEnnemis = 50;
     for (int i = 0; i < vague.nbEnnemis; ++i) {

@@ -155,6 +155,7 @@ void TForm1::FormCreate()
     niveau.nbEnnemis = 0;
     niveau.duree = 100;
     niveau.nom = versAnsi(ui->NomNiveau->text()).value_or(std::string());
+    afficherNom(ui->NomNiveau->text());
     niveau.profondeur = PROFONDEUR_INITIALE;
     afficherCompteur();
     niveauEnregistre = niveau;
@@ -165,6 +166,14 @@ void TForm1::afficherCompteur()
 {
     ui->labelNbEnn->setText(QString::fromStdString(texteCompteur(niveau)));
     ui->Retirerledernierennemi1->setEnabled(niveau.nbEnnemis > 0);
+}
+
+// The name label, and what a screen reader says of it.
+void TForm1::afficherNom(const QString& nom)
+{
+    ui->NomNiveau->setText(nom);
+    ui->NomNiveau->setAccessibleName(
+        QStringLiteral("Nom du niveau : %1, cliquer pour le changer").arg(nom));
 }
 
 void TForm1::Quitter1Click() { close(); }
@@ -198,7 +207,7 @@ void TForm1::ouvrir(const QString& chemin)
 void TForm1::DocumentChange(bool redessiner)
 {
     afficherCompteur();
-    ui->NomNiveau->setText(depuisAnsi(niveau.nom));
+    afficherNom(depuisAnsi(niveau.nom));
     // T's bound is the duration shown: a field being typed in keeps its text until it changes.
     if (niveau.duree != ui->tempsT->MaxValue()) {
         ui->DureeMission->setText(IntToStr(niveau.duree));
@@ -370,6 +379,8 @@ void TForm1::fichiersChange()
     const QString chemin = ui->fichiers->FileName();
     if (!chemin.isEmpty()) {
         ui->Icone->setPixmap(QPixmap::fromImage(chargerIcone(chemin)));
+        ui->Icone->setAccessibleName(QStringLiteral("Aperçu de l'icône choisie : ") +
+                                     ui->fichiers->SelectedName());
     }
 }
 
@@ -431,9 +442,17 @@ void TForm1::afficherT(int traine)
 
 void TForm1::dessiner(const Ennemi& ennemi, const QImage& image, qreal opacite)
 {
+    const int colonne = static_cast<int>(ennemi.x) + 5;
+    const int ligne = 5 - static_cast<int>(ennemi.y);
     const int pas = TDrawGrid::TAILLE_CELLULE + ui->Grille->GridLineWidth();
-    ui->Grille->Canvas().Draw((static_cast<int>(ennemi.x) + 5) * pas,
-                              (5 - static_cast<int>(ennemi.y)) * pas, image, opacite);
+    ui->Grille->Canvas().Draw(colonne * pas, ligne * pas, image, opacite);
+    // What a screen reader says of the cell follows what it shows at T; the faded enemies of the
+    // seconds before are for the eye only.
+    if (opacite == 1) {
+        ui->Grille->setContenu(colonne, ligne,
+                               ui->Grille->Contenu(colonne, ligne) +
+                                   QStringList(depuisAnsi(ennemi.type)));
+    }
 }
 
 // Save commands
@@ -538,11 +557,13 @@ void TForm1::background1Click()
     surface.setBrushColor(ROUGE);
     fondCharge = true;
     surface.Draw(0, 0, imageFond.image());
+    ui->Grille->viderContenus(); // under the background now
     ui->Grille->Repaint();
 }
 
 void TForm1::effacementClick()
 {
+    ui->Grille->viderContenus();
     TCanvas& surface = ui->Grille->Canvas();
     surface.FloodFill(1, 1, ROUGE);
     if (fondCharge) {

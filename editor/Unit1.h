@@ -87,6 +87,7 @@ private:
     // those of the traine seconds before it.
     void afficherT(int traine = 0);
     void dessiner(const Ennemi& ennemi, const QImage& image, qreal opacite = 1);
+    void afficherNom(const QString& nom);
     void ouvrir(const QString& chemin);
     bool confirmerAbandon();
     void appliquerSaisieEnCours();

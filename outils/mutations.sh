@@ -133,7 +133,7 @@ mutant editor/Unit1.cpp 'ui->Icone->setPixmap(QPixmap::fromImage(chargerIcone(ch
 mutant editor/Unit1.cpp "\"Trop d'ennemis tue l'ennemi !\"" "\"Trop d'ennemis tue l'ennemi.\"" \
     'GrilleMouseUp : texte du niveau plein'
 mutant editor/Unit1.cpp 'TAILLE_CELLULE + ui->Grille->GridLineWidth();' 'TAILLE_CELLULE;' \
-    'GrilleMouseUp : pas sans le trait'
+    'dessiner : pas sans le trait'
 mutant editor/Unit1.cpp '(5 - static_cast<int>(ennemi.y)) * pas' \
     '(5 + static_cast<int>(ennemi.y)) * pas' 'dessiner : y vers le bas'
 mutant editor/Unit1.cpp 'document.placer(colonne, ligne,' 'document.placer(ligne, colonne,' \
@@ -267,6 +267,52 @@ mutant toolkit/TCanvas.cpp 'while (droite + 1 < largeur &&' 'while (droite + 2 <
 mutant toolkit/TCanvas.cpp '{py - 1, py + 1}' '{py + 1}' 'remplissage : voisines du haut oubliées'
 mutant toolkit/TCanvas.cpp '!= (bordure & RGB_MASK)' '!= (pinceau_ & RGB_MASK)' \
     'remplissage : bordure prise au pinceau'
+
+# What assistive technology reads: the grid as a table of cells, the names, the name label's keys
+mutant toolkit/TDrawGridAccessible.cpp 'QAccessibleWidget(grille, QAccessible::Table)' \
+    'QAccessibleWidget(grille, QAccessible::Client)' 'accès : grille sans rôle de tableau'
+mutant toolkit/TDrawGridAccessible.cpp 'int childCount() const override { return N * N; }' \
+    'int childCount() const override { return 0; }' 'accès : grille sans cases'
+mutant toolkit/TDrawGridAccessible.cpp 'type == QAccessible::TableInterface ?' \
+    'type == QAccessible::TableCellInterface ?' 'accès : grille sans interface de tableau'
+mutant toolkit/TDrawGridAccessible.cpp 'cellAt(index / N, index % N)' 'cellAt(index % N, index / N)' \
+    'accès : enfant pris colonne par colonne'
+mutant toolkit/TDrawGridAccessible.cpp 'int rowIndex() const override { return index_ / N; }' \
+    'int rowIndex() const override { return index_ % N; }' 'accès : ligne de la case fausse'
+mutant toolkit/TDrawGridAccessible.cpp 'QString::number(columnIndex() - N / 2)' \
+    'QString::number(N / 2 - columnIndex())' 'accès : x de signe inversé'
+mutant toolkit/TDrawGridAccessible.cpp 'QString::number(N / 2 - rowIndex())' \
+    'QString::number(rowIndex() - N / 2)' 'accès : y de signe inversé'
+mutant toolkit/TDrawGridAccessible.cpp 'QStringLiteral("vide")' 'QString()' 'accès : case vide muette'
+mutant toolkit/TDrawGridAccessible.cpp 'types.join(QStringLiteral(", "))' 'types.last()' \
+    'accès : seul le dernier type dit'
+mutant toolkit/TDrawGridAccessible.cpp 'cellAt(grille->Row(), grille->Col())' \
+    'cellAt(grille->Col(), grille->Row())' 'accès : case focalisée transposée'
+mutant toolkit/TDrawGridAccessible.cpp 'index_ == grille_->Row() * N + grille_->Col()' 'true' \
+    'accès : toutes les cases focalisées'
+mutant toolkit/TDrawGrid.cpp 'return contenus_.at(ligne * NB_CELLULES + colonne);' \
+    'return contenus_.at(colonne * NB_CELLULES + ligne);' 'accès : contenu lu transposé'
+mutant toolkit/TDrawGrid.cpp 'if (!contenus_[i].isEmpty()) {' 'if (false) {' \
+    'accès : contenus jamais vidés'
+# Left untested: only a screen reader hears the focus move with the keys (checked over AT-SPI).
+mutant toolkit/TDrawGrid.cpp $'    if (hasFocus()) {\n        annoncer' $'    if (false) {\n        annoncer' \
+    'accès : déplacement de la case non annoncé'
+mutant toolkit/TLabel.cpp 'setFocusPolicy(Qt::TabFocus);' 'setFocusPolicy(Qt::NoFocus);' \
+    'accès : nom du niveau hors de la tabulation'
+mutant toolkit/TLabel.cpp 'case Qt::Key_Space:' 'case Qt::Key_F35:' 'accès : Espace sur le nom sans effet'
+mutant toolkit/TLabel.cpp 'case Qt::Key_Return:' 'case Qt::Key_F35:' \
+    'accès : Entrée sur le nom sans effet'
+mutant editor/Unit1.cpp $'    niveau.nom = *nomAnsi;\n    afficherNom(nom);' \
+    $'    niveau.nom = *nomAnsi;\n    ui->NomNiveau->setText(nom);' 'accès : nom dit d'"'"'avant le renommage'
+mutant editor/Unit1.cpp 'ui->fichiers->SelectedName());' 'QString());' \
+    'accès : aperçu sans le nom de l'"'"'icône'
+mutant editor/Unit1.cpp 'ui->Grille->Contenu(colonne, ligne) +' '' \
+    'accès : case réduite au dernier type placé'
+mutant editor/Unit1.cpp 'contenu.removeLast();' ';' 'accès : ennemi retiré toujours dit'
+mutant editor/Unit1.cpp $'    ui->Grille->viderContenus();\n    ui->Grille->Repaint();' \
+    '    ui->Grille->Repaint();' 'accès : fond posé, cases toujours dites pleines'
+mutant editor/Unit1.cpp $'    ui->Grille->viderContenus();\n    TCanvas' '    TCanvas' \
+    'accès : effacées, cases toujours dites pleines'
 
 # The file and directory lists
 mutant toolkit/TFileListBox.cpp 'return m == masque_.size();' 'return true;' \

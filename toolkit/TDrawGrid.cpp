@@ -1,5 +1,7 @@
 #include "TDrawGrid.h"
 
+#include "TDrawGridAccessible.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,6 +23,7 @@ TDrawGrid::TDrawGrid(QWidget* parent)
     setLineWidth(BORDURE);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::CrossCursor);
+    QAccessible::installFactory(grilleAccessible); // once: the same factory is not added twice
 }
 
 void TDrawGrid::paintEvent(QPaintEvent* evenement)
@@ -89,6 +92,7 @@ void TDrawGrid::focusInEvent(QFocusEvent* evenement)
 {
     QFrame::focusInEvent(evenement);
     clavier_ = evenement->reason() != Qt::MouseFocusReason;
+    annoncer(QAccessible::Focus, colonne_, ligne_);
     update();
 }
 
@@ -115,5 +119,35 @@ void TDrawGrid::allerA(int colonne, int ligne)
     colonne_ = std::clamp(colonne, 0, NB_CELLULES - 1);
     ligne_ = std::clamp(ligne, 0, NB_CELLULES - 1);
     encadre_ = false;
+    if (hasFocus()) {
+        annoncer(QAccessible::Focus, colonne_, ligne_);
+    }
     update();
+}
+
+const QStringList& TDrawGrid::Contenu(int colonne, int ligne) const
+{
+    return contenus_.at(ligne * NB_CELLULES + colonne);
+}
+
+void TDrawGrid::setContenu(int colonne, int ligne, const QStringList& types)
+{
+    contenus_.at(ligne * NB_CELLULES + colonne) = types;
+    annoncer(QAccessible::NameChanged, colonne, ligne);
+}
+
+void TDrawGrid::viderContenus()
+{
+    for (int i = 0; i < NB_CELLULES * NB_CELLULES; ++i) {
+        if (!contenus_[i].isEmpty()) {
+            setContenu(i % NB_CELLULES, i / NB_CELLULES, {});
+        }
+    }
+}
+
+void TDrawGrid::annoncer(QAccessible::Event quoi, int colonne, int ligne)
+{
+    QAccessibleEvent evenement(this, quoi);
+    evenement.setChild(ligne * NB_CELLULES + colonne);
+    QAccessible::updateAccessibility(&evenement);
 }

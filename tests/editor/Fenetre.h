@@ -13,6 +13,7 @@
 #include "fichier_niveau.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QHeaderView>
@@ -166,6 +167,34 @@ public:
                               QPoint(31, 31));
     }
 
+    // What assistive technology reads of a widget, of its child N ("Grille/60") or of the end of
+    // the window's focus chain ("focus"): "RÔLE[ ENFANTS LIGNES×COLONNES][ LIGNE,COLONNE][
+    // [focus]]: NOM[ — DESCRIPTION]", the counts for a table only.
+    QString accessible(const QString& sujet) const
+    {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(
+            sujet == "focus" ? form.get() : widget(sujet.section(u'/', 0, 0)));
+        if (sujet.contains(u'/')) {
+            a = a->child(sujet.section(u'/', 1).toInt());
+        }
+        for (QAccessibleInterface* f; sujet == "focus" && (f = a->focusChild()) && f != a;) {
+            a = f;
+        }
+        const auto* table = a->role() == QAccessible::Table ? a->tableInterface() : nullptr;
+        auto* cellule = a->tableCellInterface();
+        const QString description = a->text(QAccessible::Description);
+        return QMetaEnum::fromType<QAccessible::Role>().valueToKey(a->role()) +
+               (table ? QString(" %1 %2×%3")
+                            .arg(a->childCount())
+                            .arg(table->rowCount())
+                            .arg(table->columnCount())
+                      : "") +
+               (cellule ? QString(" %1,%2").arg(cellule->rowIndex()).arg(cellule->columnIndex())
+                        : "") +
+               (a->state().focused ? " [focus]" : "") + ": " + a->text(QAccessible::Name) +
+               (description.isEmpty() ? "" : " — " + description);
+    }
+
     static void ecrire(const QString& nom, const QByteArray& octets)
     {
         QFile fichier(nom);
@@ -314,12 +343,15 @@ private:
     // "=focus" (the widget's name); "=cellule" (the grid's current cell); "=sélection" (the
     // level's indexes of the rows selected); "=barre SECONDE" (the colour of its bar on the
     // strip); "=bulle TEXTE" (the strip's tooltip for the second TEXTE begins with);
-    // "=presse-papiers" ("|" for LF); "=visible WIDGET", "=actif ACTION" (oui or non).
+    // "=presse-papiers" ("|" for LF); "=visible WIDGET", "=actif ACTION" (oui or non);
+    // "=accessible SUJET" (see accessible()).
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');
         const int sujet =
-            quoi == "case" ? 2 : QStringList{"fichier", "texte", "visible", "actif"}.contains(quoi);
+            quoi == "case"
+                ? 2
+                : QStringList{"fichier", "texte", "visible", "actif", "accessible"}.contains(quoi);
         QString vu;
         if (quoi == "boîte") {
             vu = boites.journal.isEmpty() ? "(aucune)" : boites.journal.takeFirst();
@@ -386,6 +418,8 @@ private:
         } else if (quoi == "compteur") { // the count, and the label that shows it
             vu = QString::number(niveau.nbEnnemis) + widget<QLabel>("labelNbEnn")->text();
             vu.remove("nombre total d'ennemis : " + attendu + "/100");
+        } else if (quoi == "accessible") {
+            vu = accessible(mots[0]);
         } else if (quoi == "visible") {
             vu = (mots[0] == "Form1" ? form.get() : widget(mots[0]))->isVisible() ? "oui" : "non";
         } else {

@@ -110,7 +110,7 @@ private slots:
               "demander",
               "=texte Annuler1 &Annuler; =actif Annuler1 non; icône tank.ico; touche Shift+Tab; "
               "touche Right; touche Down; touche Space; =case 1 1 vert; =texte Annuler1 &Annuler "
-              "le placement de « tank »; durée 50; touche Tab; » X; clic NomNiveau; =boîte "
+              "le placement de « tank »; durée 50; touche Tab; touche Tab; » X; clic NomNiveau; =boîte "
               "saisie; » -7; menu changerlaprofondeur1; =boîte saisie; =niveau X|50|1|0\t0.00\t"
               "tank\t-4.00\t4.00\t-7|; touche Ctrl+Z; =niveau X|50|1|0\t0.00\ttank\t-4.00\t4.00"
               "\t-100|; touche Ctrl+Z; =texte NomNiveau Niveau_1; touche Ctrl+Z; =texte "
@@ -185,6 +185,26 @@ private slots:
         ligne("T, effacer et le fond ne changent que l'affichage",
               "icône tank.ico; case 0 0; » a; SOUS; SUCCÈS a.txt; T 5; » fond.bmp; menu "
               "background1; clic effacement; menu Quitter1; =visible Form1 non");
+        ligne("lu à l'écran : chaque contrôle nommé; le nom du niveau se change au clavier",
+              "=accessible DureeMission EditableText [focus]: Durée du niveau (secondes); "
+              "=accessible tempsT SpinBox: Apparition au temps T (secondes); =accessible fichiers "
+              "List: Icônes d'ennemis; =accessible dossiers List: Dossiers; =accessible Icone "
+              "StaticText: Aperçu de l'icône choisie; =accessible labelNbEnn StaticText: nombre "
+              "total d'ennemis : 0/100; =accessible effacement Button: Effacer ennemis — "
+              "Uniquement a l'ecran !; =accessible Grille Table 121 11×11: Grille de placement — "
+              "Flèches : changer de case. Espace ou Entrée : placer l'icône choisie.; » X; touche "
+              "Tab; touche Return; =boîte saisie; »; touche Space; =boîte saisie; =accessible "
+              "focus StaticText [focus]: Nom du niveau : X, cliquer pour le changer — Nom du "
+              "niveau, clickez pour le changer !");
+        ligne("lu à l'écran : la grille, un tableau; chaque case dit ce qu'elle montre",
+              "icône tank.ico; =accessible Icone Graphic: Aperçu de l'icône choisie : tank.ico; "
+              "case 0 0; icône boss.ico; case 0 0; =accessible focus Cell 0,0 [focus]: x -5, y 5 "
+              ": tank, boss; touche Down, Right, Right; =accessible focus Cell 1,2 [focus]: x -3, "
+              "y 4 : vide; touche Space; =accessible Grille/13 Cell 1,2 [focus]: x -3, y 4 : "
+              "boss; =accessible Grille/120 Cell 10,10: x 5, y -5 : vide; touche Ctrl+Z; "
+              "=accessible Grille/13 Cell 1,2 [focus]: x -3, y 4 : vide; » fond.bmp; menu "
+              "background1; =accessible Grille/0 Cell 0,0: x -5, y 5 : vide; case 5 5; clic "
+              "effacement; =accessible Grille/60 Cell 5,5: x 0, y 0 : vide");
         ligne("aide",
               "menu Aide1; =visible Faide oui; =texte Faide Aide sur l'Ombrelin pour Quorvane; "
               "clic ButtonOK; =visible Faide non");

@@ -52,8 +52,8 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, Lecture& lecture, QAction& 
     lecteur->addWidget(vitesse);
     lecteur->addStretch();
     disposition->addLayout(lecteur);
-    // Shift+Tab from the table reaches the strip.
-    setTabOrder(frise_, table_);
+    // From the table to the playback's controls, then round to the strip: Shift+Tab from the
+    // table reaches it.
     setTabOrder(table_, bouton);
     setTabOrder(bouton, vitesse);
     resize(360, 480);

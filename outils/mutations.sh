@@ -390,7 +390,7 @@ mutant editor/Unit1.cpp 'document.dupliquer(listeEnnemis->selection(), ui->temps
     'document.dupliquer(listeEnnemis->selection(), 0)' 'dupliquer : à 0, non à T'
 mutant editor/ListeEnnemis.cpp 'table_->setTabKeyNavigation(false);' ';' \
     'liste : Tab reste dans la table'
-mutant editor/ListeEnnemis.cpp 'setTabOrder(frise_, table_);' ';' \
+mutant editor/ListeEnnemis.cpp 'setTabOrder(table_, bouton);' ';' \
     'liste : Maj+Tab de la table ne mène pas à la frise'
 mutant editor/ListeEnnemis.cpp 'QItemSelectionModel::ClearAndSelect |' \
     'QItemSelectionModel::Select |' 'frise : un clic garde la sélection d'"'"'avant'

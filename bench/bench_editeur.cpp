@@ -1,9 +1,11 @@
 // Times the editor's handlers end to end, from the user's click to the repainted widget, on the
 // real window with scripted boxes, against the 16 ms of one frame at 60 Hz; and the memory a
 // large background leaves held. Widgets are found by name and driven through Qt's generic API.
+#include "CopieSecours.h"
 #include "Fenetre.h"
 #include "PressePapiers.h"
 #include "TCSpinEdit.h"
+#include "reprise.h"
 #include "repartition.h"
 
 #include <QAbstractItemView>
@@ -222,6 +224,57 @@ int main(int argc, char* argv[])
     verifierBoites(boites, {});
     afficher("placer un ennemi : clic sur la grille jusqu'à la surface et au niveau", nbPlacements,
              placement);
+
+    // The same placement with its recovery copy written, against one without: before every other
+    // placement a file takes the copies' folder's place, so that the copy stops at its first
+    // open. The two alternate, so that the machine's load weighs on both alike.
+    const QString recuperation = dossierSecours();
+    const QString ailleurs = recuperation + QStringLiteral(".ailleurs");
+    std::vector<double> avecCopie, sansCopie, ratios;
+    for (int i = 0; i < 2 * (ECHAUFFEMENT + nbPlacements); ++i) {
+        const bool copie = i % 2 == 0;
+        if (niveauPlein(niveau)) {
+            niveau.nbEnnemis = 0;
+        }
+        if (!copie) {
+            QDir().rename(recuperation, ailleurs);
+            QFile(recuperation).open(QIODevice::WriteOnly);
+        }
+        const int avant = peintures.nombre;
+        const auto debut = Horloge::now();
+        fenetre.cliquerCellule(i % TDrawGrid::NB_CELLULES, i / 2 % TDrawGrid::NB_CELLULES);
+        peintures.attendre(avant);
+        const std::chrono::duration<double, std::milli> duree = Horloge::now() - debut;
+        if (!copie) {
+            QFile::remove(recuperation);
+            QDir().rename(ailleurs, recuperation);
+        }
+        if (i >= 2 * ECHAUFFEMENT) {
+            (copie ? avecCopie : sansCopie).push_back(duree.count());
+        }
+        if (!copie && i >= 2 * ECHAUFFEMENT) {
+            ratios.push_back(avecCopie.back() / sansCopie.back());
+        }
+    }
+    boites.journal.clear(); // the copy's failure, said once
+    afficher("placer un ennemi, copie de secours écrite", nbPlacements, repartition(avecCopie));
+    afficher("placer un ennemi, sans copie de secours", nbPlacements, repartition(sansCopie));
+    afficherLigne(11, "placer un ennemi avec sa copie de secours, contre sans (offscreen)",
+                  repartition(ratios), "×", 1.25, false);
+
+    // The look-up a window's start-up makes, with no copy to offer: the folder holds this
+    // editor's own, whose lock is held.
+    afficherLigne(12, "chercher au démarrage les copies à proposer, aucune (offscreen)",
+                  mesurer(
+                      nbPlacements, [] {},
+                      [&] {
+                          proposerCopies(boites, [](const s_niveau&, const QString&) {
+                              std::fprintf(stderr, "copie proposée\n");
+                              std::exit(1);
+                          });
+                      }),
+                  "ms", 0.5, true);
+    verifierBoites(boites, {});
 
     auto* effacement = fenetre.widget<QPushButton>("effacement");
     const auto effacer = [&] {
@@ -451,5 +504,6 @@ int main(int argc, char* argv[])
                   mesurer(31, sansPreparation, effacer), "ms", TRAME_MS, true);
     afficherLigne(8, "mémoire retenue pour un fond 5000 × 5000, au-delà de la grille",
                   repartition(retenue), "Mio", 5, true);
+    fenetre.cleanup(); // the window goes before its data folder
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "erreurs.h"
 #include "images.h"
 #include "lecture_niveau.h"
+#include "reprise.h"
 #include "ui_Unit1.h"
 
 #include <QCloseEvent>
@@ -50,8 +51,8 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
       SaveDialog1(boites, TFileDialog::Sorte::Enregistrer,
                   QStringLiteral("fichier map (*.txt)|*.txt")),
       OuvrirBMP(boites, TFileDialog::Sorte::Ouvrir, QStringLiteral("Bitmaps (*.bmp)|*.bmp")),
-      imageFond(QSize(TDrawGrid::NB_CELLULES, TDrawGrid::NB_CELLULES) *
-                (TDrawGrid::TAILLE_CELLULE + 1))
+      copieSecours(boites), imageFond(QSize(TDrawGrid::NB_CELLULES, TDrawGrid::NB_CELLULES) *
+                                      (TDrawGrid::TAILLE_CELLULE + 1))
 {
     ui->setupUi(this);
     move(131, 121); // the layout file only sizes a top-level window
@@ -78,9 +79,16 @@ TForm1::TForm1(Boites& boites, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::ouvrirNiveau(const QString& chemin)
+void TForm1::demarrer(const QString& chemin)
 {
-    boites_.executer([&] { ouvrir(chemin); });
+    boites_.executer([&] {
+        const auto enReprendre = [this](const s_niveau& copie, const QString& fichier) {
+            reprendre(copie, fichier);
+        };
+        if (!proposerCopies(boites_, enReprendre) && !chemin.isEmpty()) {
+            ouvrir(chemin);
+        }
+    });
 }
 
 void TForm1::closeEvent(QCloseEvent* evenement)
@@ -197,15 +205,21 @@ void TForm1::ouvrir(const QString& chemin)
                 .arg(chemin, QString::fromStdString(refus->texte())));
         return;
     }
-    SaveDialog1.FileName = chemin; // Ctrl+S writes it back
     niveauEnregistre = std::get<s_niveau>(lu);
-    document.remplacer(niveauEnregistre);
+    afficherNiveau(niveauEnregistre, chemin); // Ctrl+S writes it back
+}
+
+void TForm1::afficherNiveau(const s_niveau& nouveau, const QString& chemin)
+{
+    SaveDialog1.FileName = chemin;
+    document.remplacer(nouveau);
     ui->DureeMission->setText(IntToStr(niveau.duree)); // whatever the field held, unapplied
 }
 
 // The fields, the counter and the display follow the level, whatever changed it.
 void TForm1::DocumentChange(bool redessiner)
 {
+    niveauChange();
     afficherCompteur();
     afficherNom(depuisAnsi(niveau.nom));
     // T's bound is the duration shown: a field being typed in keeps its text until it changes.
@@ -218,6 +232,29 @@ void TForm1::DocumentChange(bool redessiner)
     }
     if (redessiner) {
         afficherT();
+    }
+}
+
+// A copy taken up at start-up counts as changed: against its file as it is now, or the level the
+// editor started with.
+void TForm1::reprendre(const s_niveau& copie, const QString& chemin)
+{
+    if (!chemin.isEmpty()) {
+        const std::variant<s_niveau, Refus> lu =
+            lireNiveau(QFile::encodeName(chemin).toStdString());
+        if (const s_niveau* fichier = std::get_if<s_niveau>(&lu)) {
+            niveauEnregistre = *fichier;
+        }
+    }
+    afficherNiveau(copie, chemin);
+}
+
+void TForm1::niveauChange()
+{
+    if (niveau == niveauEnregistre) {
+        copieSecours.supprimer();
+    } else {
+        copieSecours.ecrire(niveau, SaveDialog1.FileName);
     }
 }
 
@@ -237,6 +274,7 @@ bool TForm1::confirmerAbandon()
         Enregistrer1Click();
         return niveau == niveauEnregistre;
     case QMessageBox::Discard:
+        copieSecours.supprimer();
         return true;
     default:
         return false;
@@ -471,6 +509,7 @@ bool TForm1::enregistrer(FormeProfondeur forme)
     switch (enregistrerNiveau(niveau, QFile::encodeName(chemin).toStdString(), forme)) {
     case Ecriture::Reussie:
         niveauEnregistre = niveau;
+        niveauChange();
         return true;
     case Ecriture::CheminRefuse:
         boites_.afficherErreur(

@@ -3,6 +3,7 @@
 
 #include "DocumentNiveau.h"
 #include "IconesEnnemis.h"
+#include "CopieSecours.h"
 #include "Lecture.h"
 #include "TFileDialog.h"
 #include "fichier_niveau.h"
@@ -34,8 +35,9 @@ public:
     explicit TForm1(Boites& boites, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Opens the level file at chemin in place of the current level, or says why it cannot.
-    void ouvrirNiveau(const QString& chemin);
+    // What the editor does once its window shows: offers the recovery copies left by editors
+    // that stopped, then opens the level file at chemin (if any) unless a copy was taken up.
+    void demarrer(const QString& chemin);
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
@@ -89,6 +91,12 @@ private:
     void dessiner(const Ennemi& ennemi, const QImage& image, qreal opacite = 1);
     void afficherNom(const QString& nom);
     void ouvrir(const QString& chemin);
+    // The level becomes nouveau, with a new history, written to chemin by Ctrl+S.
+    void afficherNiveau(const s_niveau& nouveau, const QString& chemin);
+    void reprendre(const s_niveau& copie, const QString& chemin);
+    // After every change of the level: the recovery copy follows it, or goes when the level is
+    // as last opened or written.
+    void niveauChange();
     bool confirmerAbandon();
     void appliquerSaisieEnCours();
     void signalerTempsTardifs();
@@ -104,6 +112,7 @@ private:
     QPointer<ListeEnnemis> listeEnnemis; // the same
     DocumentNiveau document{niveau};
     IconesEnnemis iconesDossier;
+    CopieSecours copieSecours;
     Lecture lecture{this};
 
     EntreeSortie* saisieDuree = nullptr; // owned by DureeMission

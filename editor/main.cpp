@@ -23,9 +23,7 @@ int main(int argc, char* argv[])
     BoitesQt boites;
     TForm1 Form1(boites);
     Form1.show();
-    if (!ligne->fichiers.isEmpty()) {
-        Form1.ouvrirNiveau(ligne->fichiers.first());
-    }
+    Form1.demarrer(ligne->fichiers.value(0));
     QApplication::exec();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <exception>
 
@@ -29,6 +30,19 @@ QMessageBox::StandardButton BoitesQt::Question(const QString& texte)
     return static_cast<QMessageBox::StandardButton>(
         afficher(QMessageBox::Question, texte,
                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel));
+}
+
+int BoitesQt::Choix(const QString& texte, const QStringList& boutons, int parDefaut)
+{
+    const std::unique_ptr<QMessageBox> boite = message(QMessageBox::Question, texte);
+    QList<QAbstractButton*> choix;
+    for (const QString& bouton : boutons) {
+        choix << boite->addButton(bouton, QMessageBox::AcceptRole); // one role: kept in order
+    }
+    boite->setDefaultButton(static_cast<QPushButton*>(choix[parDefaut]));
+    boite->setEscapeButton(choix.last());
+    lancer(*boite);
+    return static_cast<int>(choix.indexOf(boite->clickedButton()));
 }
 
 QString BoitesQt::InputBox(const QString& titre, const QString& invite, const QString& defaut)
@@ -58,13 +72,19 @@ void BoitesQt::ShowModal(QDialog& fenetre) { fenetre.exec(); }
 
 void BoitesQt::afficherErreur(const QString& texte) { afficher(QMessageBox::Critical, texte); }
 
+std::unique_ptr<QMessageBox> BoitesQt::message(QMessageBox::Icon icone, const QString& texte,
+                                               QMessageBox::StandardButtons boutons)
+{
+    auto boite = std::make_unique<QMessageBox>(icone, QApplication::applicationDisplayName(), texte,
+                                               boutons, QApplication::activeWindow());
+    boite->setTextFormat(Qt::PlainText);
+    return boite;
+}
+
 int BoitesQt::afficher(QMessageBox::Icon icone, const QString& texte,
                        QMessageBox::StandardButtons boutons)
 {
-    QMessageBox boite(icone, QApplication::applicationDisplayName(), texte, boutons,
-                      QApplication::activeWindow());
-    boite.setTextFormat(Qt::PlainText);
-    return lancer(boite);
+    return lancer(*message(icone, texte, boutons));
 }
 
 int BoitesQt::lancer(QDialog& boite) { return boite.exec(); }

@@ -3,8 +3,10 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -19,6 +21,10 @@ public:
     virtual void ShowMessage(const QString& texte) = 0;
     // Asks whether to save first: Save, Discard or Cancel (Escape or the frame's close cancel).
     virtual QMessageBox::StandardButton Question(const QString& texte) = 0;
+    // Asks with these buttons, each text naming its access key ("&Reprendre" for Alt+R): Enter
+    // takes the one of index parDefaut, Escape and the frame's close the last. Returns the index
+    // of the button chosen, -1 for none.
+    virtual int Choix(const QString& texte, const QStringList& boutons, int parDefaut) = 0;
     // Returns the typed text, or defaut when the user cancels.
     virtual QString InputBox(const QString& titre, const QString& invite,
                              const QString& defaut) = 0;
@@ -39,6 +45,7 @@ class BoitesQt : public Boites {
 public:
     void ShowMessage(const QString& texte) override;
     QMessageBox::StandardButton Question(const QString& texte) override;
+    int Choix(const QString& texte, const QStringList& boutons, int parDefaut) override;
     QString InputBox(const QString& titre, const QString& invite, const QString& defaut) override;
     std::optional<QString> Execute(const TFileDialog& dialogue) override;
     void ShowModal(QDialog& fenetre) override;
@@ -50,6 +57,9 @@ protected:
     virtual int lancer(QDialog& boite);
 
 private:
+    // A box of the editor, its text shown as it is.
+    static std::unique_ptr<QMessageBox> message(QMessageBox::Icon icone, const QString& texte,
+                                                QMessageBox::StandardButtons boutons = {});
     // Returns the button that closed the box.
     int afficher(QMessageBox::Icon icone, const QString& texte,
                  QMessageBox::StandardButtons boutons = QMessageBox::Ok);

@@ -20,8 +20,12 @@ read -r affichage <&"${COPROC[0]}" # told once the server is ready
 export DISPLAY=":$affichage"
 # The level to go on with, given on the command line as the desktop's launcher gives it.
 printf 'Niveau_1\r\n100\r\n1\r\n0\t0.00\ttank\t0.00\t0.00\t-100\r\n' >depart.txt
-env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE QT_QPA_PLATFORM=xcb LC_ALL=fr_FR.UTF-8 \
-    XDG_CONFIG_HOME="$PWD" "$1" depart.txt & # French: its decimal comma must not reach the file
+lancer() { # French: its decimal comma must not reach the file
+    env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE QT_QPA_PLATFORM=xcb LC_ALL=fr_FR.UTF-8 \
+        XDG_CONFIG_HOME="$PWD" XDG_DATA_HOME="$PWD" "$1" depart.txt &
+    editeur=$!
+}
+lancer "$1"
 titre='^Ombrelin : Quorvane$' # matched whole by actif: the search also takes a cut Latin-1 title
 # The grid, 35 px under the central widget's top, is the first white down a column of the window;
 # the folder is listed after the first frame: ready once the list's first entry shows ink.
@@ -49,6 +53,17 @@ cliquer 219 381 # the cell (0, 10)
 cliquer 96 141 # drone.ico
 cliquer 549 51 # the cell (10, 0)
 attendre "les icônes placées" cellules boss.ico 0 10 drone.ico 10 0 xc:white 0 0
+cliquer 384 436 # "Effacer ennemis"
+attendre "la grille effacée" cellules xc:white 0 10 xc:white 10 0
+
+# Killed once its placements show, the editor offers them again at its next start.
+kill -KILL "$editeur"
+wait "$editeur" 2>/dev/null || true
+lancer "$1"
+attendre "la question de reprise" actif '^Ombrelin$'
+xdotool key Return # "Reprendre", the default button
+attendre "la fenêtre $titre reprise" pret
+cliquer 96 128 # boss.ico, for the keyboard
 attendre "le clavier" actif "$titre" # without a window manager, a click gives it, not at once
 xdotool key alt+f g
 attendre "le sélecteur de fichier « Enregistrer sous »" actif '^Enregistrer sous$'
@@ -58,8 +73,7 @@ attendre "la confirmation" actif '^Ombrelin$'
 xdotool key Return
 attendre "le fichier d'« Enregistrer sous »" niveau_vaut -100.00
 attendre "la fermeture de la confirmation" eval '! xdotool search --onlyvisible --name "^Ombrelin$"'
-cliquer 384 436 # "Effacer ennemis"
-attendre "la grille effacée" cellules xc:white 0 10 xc:white 10 0
+[ ! -e Ombrelin/recuperation/*.txt ] # saved: no recovery copy is left
 
 # --verifier with no display at all: 0 when every file is a level, 1 otherwise, 2 on a usage error.
 verifier() { env -u DISPLAY -u QT_QPA_PLATFORM "$1" --verifier "${@:2}" >/dev/null 2>&1; }

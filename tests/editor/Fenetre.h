@@ -3,7 +3,6 @@
 
 #include "Boites.h"
 #include "FriseTemps.h"
-#include "ListeEnnemis.h"
 #include "TDirectoryListBox.h"
 #include "TDrawGrid.h"
 #include "TFileDialog.h"
@@ -21,6 +20,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -77,7 +77,10 @@ const std::pair<QString, QString> ABREGES[] = {
     {"UN_TANK", "Niveau_1|100|1|0\t0.00\ttank\t-5.00\t5.00\t-100"},
     {"DEUX_ENNEMIS", "0\t12.00\tboss\t-5.00\t4.00\t-7|1\t50.00\ttank\t5.00\t-5.00\t-7|"},
     {"OCTETS", QString::fromLatin1("\x80 \x8Cuvre \x96 \xFF \xE9t\xE9 \x91\xA0")},
-    {"N250", QString(250, u'n')}};
+    {"N250", QString(250, u'n')},
+    {"TANK_7", "0\t0.00\ttank\t-5.00\t5.00\t-7|"},
+    {"RÉCUP", "$XDG_DATA_HOME/Ombrelin/recuperation"}, // the recovery copies
+    {"ARRÊT", " n'a pas été enregistré avant l'arrêt de l'éditeur. Le reprendre ?"}};
 
 // The real boxes up to their modal loop, where a script answers them in order, as it does the file
 // dialogs (none left, or a null answer, cancels; a question takes a button's text). Boxes are
@@ -117,13 +120,25 @@ protected:
             return QMessageBox::Ok;
         }
         journal << "question: " + message.text();
+        // A button's text, or a key as Qt takes it: Entrée the default button, Échap the escape
+        // one, Alt+X the one whose access key is X.
         const QString reponse = prendre();
+        const auto touche = [&](QAbstractButton* bouton) {
+            return reponse == "Entrée"  ? bouton == message.defaultButton()
+                   : reponse == "Échap" ? bouton == message.escapeButton()
+                                        : reponse.startsWith("Alt+") &&
+                                              QKeySequence::mnemonic(bouton->text()) == reponse;
+        };
         for (QAbstractButton* bouton : message.buttons()) {
-            if (bouton->text().remove(u'&') == reponse) {
-                return message.standardButton(bouton);
+            if (bouton->text().remove(u'&') == reponse || touche(bouton)) {
+                bouton->click();
+                break;
             }
         }
-        return QMessageBox::Cancel;
+        if (!reponse.isNull() && !message.clickedButton()) {
+            journal << "sans effet: " + reponse;
+        }
+        return message.standardButton(message.clickedButton());
     }
 
 private:
@@ -243,27 +258,39 @@ public slots: // Qt Test runs them around each test; a benchmark calls them itse
     {
         dossier_ = std::make_unique<QTemporaryDir>();
         QDir::setCurrent(dossier_->path());
+        // The user's data folder, where recovery copies go, is the test's own.
+        donnees_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(donnees_->path()));
         ecrire("tank.ico", icone("32:vert"));
         ecrire("boss.ico", icone("32:bleu"));
         plein("bleu", 363).save("fond.bmp");
         boites = {};
-        form = std::make_unique<TForm1>(boites);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(widget<TFileListBox>("fichiers")->model()->rowCount(), 2); // once painted
-        horloge_ = 0; // the playback's clock: only the step "horloge" moves it
-        form->findChild<Lecture*>()->setHorloge([this] { return horloge_; });
+        ouvrirFenetre();
     }
 
     void cleanup()
     {
+        autre_.reset();
         form.reset();
+        donnees_.reset();
         QDir::setCurrent(QDir::rootPath());
         dossier_.reset();
     }
 
 private:
+    void ouvrirFenetre()
+    {
+        // What the window system still has to say of a window gone must not reach the new one.
+        QCoreApplication::processEvents();
+        form = std::make_unique<TForm1>(boites);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_VERIFY(widget<TFileListBox>("fichiers")->model()->rowCount() > 0); // once painted
+        // The playback's clock: only the step "horloge" moves it.
+        form->findChild<Lecture*>()->setHorloge([this] { return horloge_; });
+    }
+
     // Steps: "icône NOM", "T TEXTE" and "durée TEXTE" (typed over, the field stays entered),
     // "touche SÉQUENCE", "taper TEXTE" (into the focus), "case COLONNE LIGNE [FOIS]", "entête N"
     // (the enemy list's column header), "frise SECONDE" (a click on its bar), "presse-papiers
@@ -271,7 +298,9 @@ private:
     // its timer wakes), "clic WIDGET", "menu ACTION", "fermer" (from the frame), "» RÉPONSE" for
     // the next box or dialog (none cancels, "∅" is the empty text); in the folder: "ico
     // DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM TEXTE" ("|" for CR LF),
-    // "aller DOSSIER", "sh COMMANDE".
+    // "aller DOSSIER", "sh COMMANDE"; "lancer [FICHIER]" starts another editor as ombrelin does,
+    // the window stays; "redémarrer [FICHIER]" the same, once the window is gone as a killed
+    // editor goes (no question, its recovery copy left).
     void faire(const QString& verbe, const QString& reste)
     {
         const QStringList mots = reste.split(u' ');
@@ -327,6 +356,13 @@ private:
                 .save(reste.section(u' ', 1), "bmp");
         } else if (verbe == "écrire") {
             ecrire(mots[0], reste.section(u' ', 1).replace(u'|', "\r\n").toLatin1());
+        } else if (verbe == "lancer" || verbe == "redémarrer") {
+            autre_ = std::move(form);
+            if (verbe == "redémarrer") {
+                autre_.reset();
+            }
+            ouvrirFenetre();
+            form->demarrer(reste);
         } else if (verbe == "aller") { // as a double click in the folder list
             widget<TDirectoryListBox>("dossiers")->setDirectory(reste);
         } else {
@@ -339,12 +375,11 @@ private:
     // [… PARTIE]..." takes the next box; "=dialogue" the next file dialog, or "aucun"; "=niveau"
     // (as Ctrl+S writes it) and "=fichier NOM", "|" for CR LF; "=case COLONNE LIGNE", "=grille",
     // "=aperçu" (colours); "=texte WIDGET" (an action's, or a window's title); "=compteur";
-    // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between);
-    // "=focus" (the widget's name); "=cellule" (the grid's current cell); "=sélection" (the
-    // level's indexes of the rows selected); "=barre SECONDE" (the colour of its bar on the
-    // strip); "=bulle TEXTE" (the strip's tooltip for the second TEXTE begins with);
-    // "=presse-papiers" ("|" for LF); "=visible WIDGET", "=actif ACTION" (oui or non);
-    // "=accessible SUJET" (see accessible()).
+    // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between),
+    // "=choisies" (its selected rows' N°); "=focus" (the widget's name); "=cellule" (the grid's
+    // current cell); "=barre SECONDE" (the colour of its bar on the strip); "=bulle TEXTE" (the
+    // strip's tooltip for the second TEXTE begins with); "=presse-papiers" ("|" for LF);
+    // "=visible WIDGET", "=actif ACTION" (oui or non); "=accessible SUJET" (see accessible()).
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');
@@ -394,11 +429,10 @@ private:
                     vu += lignes->index(i, j).data().toString() + (j < 4 ? ' ' : '|');
                 }
             }
-        } else if (quoi == "sélection") {
-            std::vector<int> indices = widget<ListeEnnemis>("ListeEnnemis")->selection();
-            std::sort(indices.begin(), indices.end());
-            for (const int i : indices) {
-                vu += QString::number(i) + ' ';
+        } else if (quoi == "choisies") { // by their N°
+            for (const QModelIndex& ligne :
+                 widget<QTableView>("table")->selectionModel()->selectedRows()) {
+                vu += ligne.data().toString() + ' ';
             }
             vu.chop(1);
         } else if (quoi == "barre") { // at the foot of the strip's bar, left of T's line
@@ -430,6 +464,8 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> dossier_;
+    std::unique_ptr<QTemporaryDir> donnees_;
+    std::unique_ptr<TForm1> autre_; // an editor started before, still running
     qint64 horloge_ = 0;
 };
 

@@ -103,7 +103,7 @@ private slots:
               "\t12.99\tboss\t-5.00\t5.00\t-1|2\t12.50\tabsent\t0.00\t0.00\t-1|3\t12.00\tc"
               "\t5.00\t5.00\t-1|4\t13.00\ttank\t5.00\t-5.00\t-1|; » v.txt; touche Ctrl+O; "
               "FILTRE; =grille blanc; T 12; =case 0 0 bleu; =case 5 5 mêlé; =case 10 0 mêlé; "
-              "=case 10 10 blanc; clic effacement; =grille blanc; T 13; =case 10 10 vert; =case 0 "
+              "=case 10 10 blanc; T 0; =grille blanc; clic effacement; =grille blanc; T 13; =case 10 10 vert; =case 0 "
               "0 blanc; » fond.bmp; menu background1; T 12; =case 10 10 bleu; =case 5 5 mêlé; "
               "menu Quitter1; =visible Form1 non");
         ligne("au clavier; annuler, rétablir chaque changement; revenu au départ, rien à "
@@ -123,27 +123,31 @@ private slots:
               "Form1 non");
         ligne("la liste : suit le niveau, montre, modifie, trie la vue, supprime",
               "écrire n.txt été|50|2|DEUX_ENNEMIS; » n.txt; touche Ctrl+O; FILTRE; touche Ctrl+L; "
-              "=texte ListeEnnemis Ennemis du niveau; =focus table; =liste 0 12.00 boss -5 4|1 "
-              "50.00 tank 5 -5|; =texte tempsT 12; =case 0 1 bleu; =cellule 0 1; touche Down; "
-              "=texte tempsT 50; =case 10 10 vert; =cellule 10 10; touche Right; touche F2; taper "
-              "7,5; touche Return; =niveau été|50|2|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t7.50\t"
-              "tank\t5.00\t-5.00\t-7|; =texte Annuler1 &Annuler la modification de « tank »; "
-              "entête 1; =liste 1 7.50 tank 5 -5|0 12.00 boss -5 4|; touche Right; touche F2; "
-              "taper boss; touche Tab; taper 3; touche Return; =niveau été|50|2|0\t12.00\tboss\t"
-              "-5.00\t4.00\t-7|1\t7.50\tboss\t3.00\t-5.00\t-7|; icône tank.ico; case 0 0; "
-              "=liste 1 7.50 boss 3 -5|0 12.00 boss -5 4|2 50.00 tank -5 5|; clic table; touche Ctrl+A; touche Delete; =liste ; =texte Annuler1 &Annuler la "
-              "suppression de 3 ennemis; touche Ctrl+Z; =compteur 3; touche Escape; =visible "
-              "ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui");
+              "=texte ListeEnnemis Ennemis du niveau; =focus table; =choisies 0; touche F2; taper "
+              "3; touche Return; =liste 0 12.00 boss -5 4|1 50.00 tank 5 -5|; =texte tempsT 12; "
+              "=case 0 1 bleu; =cellule 0 1; touche Down; =texte tempsT 50; =case 10 10 vert; "
+              "=cellule 10 10; touche Right; touche F2; taper 70; touche Return; touche Up; touche "
+              "Down; =texte tempsT 12; touche F2; taper 7,5; touche Return; =niveau été|50|2|0\t"
+              "12.00\tboss\t-5.00\t4.00\t-7|1\t7.50\ttank\t5.00\t-5.00\t-7|; =texte Annuler1 "
+              "&Annuler la modification de « tank »; entête 1; =liste 1 7.50 tank 5 -5|0 12.00 "
+              "boss -5 4|; touche F2; taper 13; touche Return; =liste 0 12.00 boss -5 4|1 13.00 "
+              "tank 5 -5|; touche Right; touche F2; taper boss; touche Tab; taper 3; touche "
+              "Return; =niveau été|50|2|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t13.00\tboss\t3.00\t"
+              "-5.00\t-7|; icône tank.ico; case 0 0; =choisies 1; menu Retirerledernierennemi1; "
+              "=choisies 1; entête 1; touche Down; touche Delete; =niveau été|50|1|0\t13.00\tboss"
+              "\t3.00\t-5.00\t-7|; touche Ctrl+Z; touche Ctrl+A; touche Delete; =liste ; =texte "
+              "Annuler1 &Annuler la suppression de 2 ennemis; touche Ctrl+Z; =compteur 2; touche "
+              "Escape; =visible ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui");
         ligne("la frise : un clic choisit T et ses ennemis, les touches bougent T; elle suit",
               "écrire n.txt V|50|4|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t12.50\ttank\t5.00\t-5.00"
               "\t-7|2\t12.99\ttank\t0.00\t0.00\t-7|3\t60.00\tboss\t0.00\t0.00\t-7|; » n.txt; "
               "touche Ctrl+O; FILTRE; touche Ctrl+L; touche Shift+Tab; =focus frise; touche Home; "
-              "=texte tempsT 0; =case 0 1 blanc; frise 12; =texte tempsT 12; =sélection 0 1 2; "
+              "=texte tempsT 0; =case 0 1 blanc; frise 12; =texte tempsT 12; =choisies 0 1 2; "
               "=case 0 1 bleu; =case 10 10 vert; touche Right; =texte tempsT 13; =case 10 10 "
               "blanc; touche End; touche Right; =texte tempsT 50; touche Left; =texte tempsT 49; "
               "touche Home; touche Left; =texte tempsT 0; "
               "=bulle 12 s : 3 ennemis — boss, tank × 2; =bulle 13 s : aucun ennemi; =barre 12 "
-              "autre; =barre 13 blanc; =barre 60 orange; frise 60; =texte tempsT 50; =sélection 3; "
+              "autre; =barre 13 blanc; =barre 60 orange; frise 60; =texte tempsT 50; =choisies 3; "
               "frise 12; touche Delete; =barre 12 blanc; =barre 60 orange");
         ligne("copier, coller au temps T, dupliquer",
               "écrire n.txt été|50|2|DEUX_ENNEMIS; » n.txt; touche Ctrl+O; FILTRE; touche Ctrl+L; "
@@ -205,6 +209,41 @@ private slots:
               "=accessible Grille/13 Cell 1,2 [focus]: x -3, y 4 : vide; » fond.bmp; menu "
               "background1; =accessible Grille/0 Cell 0,0: x -5, y 5 : vide; case 5 5; clic "
               "effacement; =accessible Grille/60 Cell 5,5: x 0, y 0 : vide");
+        ligne("reprise : Entrée reprend la copie d'un éditeur tué, à enregistrer dans son fichier",
+              "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; case 1 1; "
+              "touche Ctrl+Z; durée 50; touche Tab; sh grep -q ^50. RÉCUP/*.txt; » -7; menu "
+              "changerlaprofondeur1; =boîte saisie; sh touch -d '2026-12-08 17:42' RÉCUP/*.txt; » "
+              "Entrée; redémarrer n.txt; =boîte question: Le niveau « N » (1 ennemi) du fichier « "
+              "… /n.txt », modifié le 8 décembre 2026 à 17:42,ARRÊT; =niveau N|50|1|TANK_7; » "
+              "Annuler; fermer; =boîte question: Les modifications du niveau « N »; touche Ctrl+S; "
+              "=fichier n.txt N|50|1|TANK_7; sh test ! -e RÉCUP/*.txt");
+        ligne(
+            "reprise : Alt+S supprime, Échap garde, la plus récente d'abord; quitter supprime",
+            "icône tank.ico; case 0 0; » Échap; redémarrer; =boîte question: Le niveau « "
+            "Niveau_1 » (1 ennemi), modifié le … ARRÊT; » X; clic NomNiveau; =boîte saisie; "
+            "redémarrer; =boîte question: Le niveau « X » (0 ennemi),; =boîte question: Le niveau "
+            "« Niveau_1 »; » Alt+S; » Alt+S; redémarrer; =boîte question; =boîte question; "
+            "icône tank.ico; case 0 0; » Ne pas tenir compte; fermer; QUESTION; redémarrer");
+        ligne("reprise : jamais la copie d'un éditeur qui tourne; revenue au fichier, elle part",
+              "écrire n.txt N|100|0|; » n.txt; touche Ctrl+O; icône tank.ico; case 0 0; lancer; "
+              "=compteur 0; sh test -e RÉCUP/*.txt; » Entrée; redémarrer; =boîte question: Le "
+              "niveau « N »; sh test -e RÉCUP/*.txt; menu Retirerledernierennemi1; sh test ! -e "
+              "RÉCUP/*.txt; menu "
+              "Quitter1; =visible Form1 "
+              "non");
+        ligne("reprise : une copie endommagée se supprime ou attend; liens et tubes ignorés",
+              "écrire n.txt N|100|0|; sh mkdir -p RÉCUP && printf 'N\\r\\nabc' >RÉCUP/x.txt && "
+              "touch -d '2026-12-01 09:05' RÉCUP/x.txt && ln -s $PWD/n.txt RÉCUP/l.txt && mkfifo "
+              "RÉCUP/f.txt RÉCUP/y.lock && cp n.txt RÉCUP/y.txt; » Entrée; redémarrer; =boîte "
+              "question: La copie de secours d'un niveau non enregistré, modifiée le 1er décembre "
+              "2026 à 09:05, est endommagée :\nligne 2 : on attendait la durée de la mission, un "
+              "entier de -99 à 999\nLa supprimer ?; » Alt+S; redémarrer; =boîte question; "
+              "redémarrer; =compteur 0");
+        ligne("un dossier de données où rien ne s'écrit : dit une fois, l'éditeur continue",
+              "sh mkdir -p RÉCUP/.. && rmdir RÉCUP && touch RÉCUP; icône tank.ico; case 0 0; "
+              "=boîte message: La copie de secours du niveau ne peut pas être écrite dans : … "
+              "recuperation\nSi l'éditeur s'arrêtait brusquement, les modifications non "
+              "enregistrées seraient perdues.; case 1 1; =compteur 2");
         ligne("aide",
               "menu Aide1; =visible Faide oui; =texte Faide Aide sur l'Ombrelin pour Quorvane; "
               "clic ButtonOK; =visible Faide non");

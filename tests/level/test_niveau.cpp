@@ -1,4 +1,5 @@
 #include "copie_fichier_temp.h"
+#include "dossier_prive.h"
 #include "fichier_niveau.h"
 #include "lecture_niveau.h"
 
@@ -7,6 +8,7 @@
 #include <clocale>
 #include <cmath>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -270,4 +272,44 @@ TEST_F(Niveau, RefusesOrFailsAsAPlainOpenForWritingWouldButHarmsNothing)
         fs::remove("ennemi.tmp");
     }
     fs::permissions("partage", fs::perms::owner_all);
+}
+
+// The recovery copies' folder: the user's alone, its files replaced whole; a link, a FIFO or a
+// folder in a file's place is neither followed, opened nor listed, and nothing goes into a folder
+// that is a link, a file or another user's.
+TEST_F(Niveau, APrivateFolderHoldsTheUsersOwnRegularFiles)
+{
+    ASSERT_TRUE(preparerDossierPrive("p/r"));
+    fs::permissions("p/r", fs::perms::all);
+    ASSERT_TRUE(ecrirePrive("p/r", "a.txt", "ancien") && ecrirePrive("p/r", "a.txt", "nouveau"));
+    ASSERT_TRUE(ecrirePrive("p/r", "b.txt", "b") && ecrirePrive("p/r", ".c.txt", "c"));
+    const timespec dates[2] = {{0, UTIME_OMIT}, {1, 0}}; // a.txt changed long before b.txt
+    ASSERT_EQ(utimensat(AT_FDCWD, "p/r/a.txt", dates, 0), 0);
+    fs::create_symlink("a.txt", "p/r/lien.txt");
+    ASSERT_EQ(mkfifo("p/r/tube.txt", 0600), 0);
+    fs::create_directory("p/r/d.txt");
+    fs::create_symlink("r", "p/l");
+    std::ofstream("p/f");
+    for (const char* dossier : {"p", "p/r"}) {
+        EXPECT_EQ(fs::status(dossier).permissions(), fs::perms::owner_all) << dossier;
+    }
+    EXPECT_EQ(fs::status("p/r/a.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    std::vector<std::string> noms;
+    for (const FichierPrive& fichier : fichiersPrives("p/r", ".txt")) {
+        noms.push_back(fichier.nom);
+    }
+    EXPECT_EQ(noms, (std::vector<std::string>{"b.txt", "a.txt"}));
+    EXPECT_EQ(lirePrive("p/r", "a.txt", 7), "nouveau");
+    EXPECT_EQ(lirePrive("p/r", "a.txt", 6), std::nullopt);
+    for (const char* nom : {"lien.txt", "tube.txt", "d.txt"}) {
+        EXPECT_EQ(lirePrive("p/r", nom, 100), std::nullopt) << nom;
+        EXPECT_FALSE(absentOuOrdinaire("p/r", nom)) << nom;
+    }
+    EXPECT_TRUE(absentOuOrdinaire("p/r", "a.txt") && absentOuOrdinaire("p/r", "absent"));
+    EXPECT_TRUE(supprimerPrive("p/r", "lien.txt") && supprimerPrive("p/r", "lien.txt"));
+    EXPECT_EQ(lire("p/r/a.txt"), "nouveau");
+    for (const char* dossier : {"p/l", "p/f", "p/f/g", "/tmp"}) {
+        EXPECT_FALSE(preparerDossierPrive(dossier) || ecrirePrive(dossier, "x", "x")) << dossier;
+    }
 }

@@ -519,6 +519,8 @@ mutant editor/Unit1.cpp '1.0 / (1 + 2 * age)' '1.0' 'vague : secondes d'"'"'avan
 mutant editor/Unit1.cpp '    afficherT(2);' '    afficherT();' 'vague : sans les secondes d'"'"'avant'
 mutant editor/Unit1.cpp '    afficherT(); // T' '    ;' 'vague : arrêtée, les secondes d'"'"'avant restent'
 mutant toolkit/TCanvas.cpp 'peintre.setOpacity(opacite);' ';' 'vague : opacité ignorée'
+mutant editor/Unit1.cpp 'if (opacite == 1) {' 'if (true) {' \
+    'vague : le lecteur d'"'"'écran entend les secondes d'"'"'avant'
 
 # The help window
 mutant help/Unit_aide.ui "<string>Aide sur l'Ombrelin pour Quorvane</string>" \

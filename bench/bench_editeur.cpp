@@ -3,11 +3,13 @@
 // large background leaves held. Widgets are found by name and driven through Qt's generic API.
 #include "CopieSecours.h"
 #include "Fenetre.h"
+#include "PressePapiers.h"
 #include "TCSpinEdit.h"
 #include "reprise.h"
 #include "repartition.h"
 
 #include <QAbstractItemView>
+#include <QEventLoop>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -19,9 +21,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -392,6 +396,73 @@ int main(int argc, char* argv[])
                   "ms", TRAME_MS, true);
     qApp->removeEventFilter(&peinture);
     verifierBoites(boites, {});
+
+    // The wave: a level of 100 enemies over 999 seconds on the strip, then 50 of them over 60
+    // seconds, pasted again at T and played back.
+    s_niveau vague{"Vague", PROFONDEUR_INITIALE, 999, NB_MAX_ENNEMIS, {}};
+    for (int i = 0; i < NB_MAX_ENNEMIS; ++i) {
+        vague.ennemis[i] = {i * 9.99f, "tank", float(i % 11 - 5), float(5 - i / 11 % 11)};
+    }
+    const auto ouvrirVague = [&] {
+        const QString chemin = QDir::current().filePath(QStringLiteral("vague.txt"));
+        enregistrerNiveau(vague, QFile::encodeName(chemin).toStdString(), FormeProfondeur::Entiere);
+        fenetre.form->ouvrirNiveau(chemin);
+    };
+    ouvrirVague();
+    auto* frise = fenetre.widget<QWidget>("frise");
+    QImage image(frise->size(), QImage::Format_ARGB32_Premultiplied);
+    afficherLigne(15, "peindre la frise de 100 ennemis sur 999 s",
+                  mesurer(nbSecondes, sansPreparation, [&] { frise->render(&image); }), "ms", 2,
+                  true);
+    vague.duree = 60;
+    vague.nbEnnemis = 50;
+    for (int i = 0; i < vague.nbEnnemis; ++i) {
+        vague.ennemis[i].temps = i * 1.2f;
+    }
+    ouvrirVague();
+    std::vector<int> cinquante(50);
+    std::iota(cinquante.begin(), cinquante.end(), 0);
+    copierEnnemis(vague, cinquante);
+    auto* coller = fenetre.widget<QAction>("CollerautempsT1");
+    afficherLigne(16, "coller 50 ennemis au temps T (offscreen) : jusqu'aux fenêtres peintes",
+                  mesurer(
+                      nbSecondes,
+                      [&] {
+                          if (niveau.nbEnnemis > 50) {
+                              annuler->trigger();
+                          }
+                      },
+                      [&] {
+                          coller->trigger();
+                          QCoreApplication::processEvents();
+                      }),
+                  "ms", 1, true);
+    annuler->trigger();
+    verifierBoites(boites, {});
+
+    // Once, in real time: sixty seconds of playback at × 1 from T = 0, to its end.
+    QElapsedTimer monotone;
+    monotone.start();
+    auto* lecture = fenetre.form->findChild<Lecture*>();
+    lecture->setHorloge([&monotone] { return monotone.elapsed(); });
+    tempsT->setValue(0);
+    QEventLoop boucle;
+    QObject::connect(lecture, &Lecture::Arret, &boucle, &QEventLoop::quit);
+    const auto processeur = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+               (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    };
+    const double processeurAvant = processeur();
+    const auto debut = Horloge::now();
+    fenetre.widget<QAction>("Lirelavague1")->trigger();
+    boucle.exec();
+    const std::chrono::duration<double, std::milli> duree = Horloge::now() - debut;
+    const double pourcent = 100 * (processeur() - processeurAvant) / duree.count();
+    afficherLigne(17, "dérive d'une lecture de 60 s à × 1 (offscreen), en temps réel",
+                  repartition({std::abs(duree.count() - 60000)}), "ms", 50, true);
+    afficherLigne(18, "processeur pris par cette lecture", repartition({pourcent}), "%", 1, true);
 
     // The large folder is listed once all its icons are in the list's model and it has painted.
     auto* dossiers = fenetre.widget<QListWidget>("dossiers");

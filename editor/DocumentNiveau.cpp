@@ -12,6 +12,12 @@ QString cite(const std::string& type)
     return QStringLiteral("« %1 »").arg(depuisAnsi(type).replace(u'&', QStringLiteral("&&")));
 }
 
+// "la suppression de « tank »", "la suppression de 3 ennemis".
+QString designation(const QString& changement, std::size_t nombre, const std::string& type)
+{
+    return changement + (nombre == 1 ? cite(type) : QStringLiteral("%1 ennemis").arg(nombre));
+}
+
 } // namespace
 
 // One step of the history: the level before and after it, which is all undo and redo need.
@@ -68,9 +74,8 @@ bool DocumentNiveau::retirer(std::vector<int> indices)
     for (auto i = indices.rbegin(); i != indices.rend(); ++i) {
         apres.icones.erase(apres.icones.begin() + *i);
     }
-    changer(indices.size() == 1
-                ? QStringLiteral("la suppression de ") + cite(niveau_.ennemis[indices[0]].type)
-                : QStringLiteral("la suppression de %1 ennemis").arg(indices.size()),
+    changer(designation(QStringLiteral("la suppression de "), indices.size(),
+                        niveau_.ennemis[indices[0]].type),
             apres);
     return true;
 }
@@ -94,6 +99,38 @@ void DocumentNiveau::renommer(const std::string& nom)
     Etat apres = etat();
     apres.niveau.nom = nom;
     changer(QStringLiteral("le changement de nom"), apres, false);
+}
+
+bool DocumentNiveau::coller(const std::vector<Ennemi>& ennemis, int tempsT)
+{
+    return ajouter(QStringLiteral("le collage de "), ennemis,
+                   std::vector<QImage>(ennemis.size()), tempsT);
+}
+
+bool DocumentNiveau::dupliquer(std::vector<int> indices, int tempsT)
+{
+    std::sort(indices.begin(), indices.end()); // in the level's order, as a copy gives them
+    std::vector<Ennemi> ennemis;
+    std::vector<QImage> icones;
+    for (const int i : indices) {
+        ennemis.push_back(niveau_.ennemis[i]);
+        icones.push_back(icones_[static_cast<std::size_t>(i)]);
+    }
+    return ajouter(QStringLiteral("la duplication de "), ennemis, icones, tempsT);
+}
+
+bool DocumentNiveau::ajouter(const QString& changement, const std::vector<Ennemi>& ennemis,
+                             const std::vector<QImage>& icones, int tempsT)
+{
+    Etat apres = etat();
+    if (!ajouterEnnemis(apres.niveau, ennemis, tempsT)) {
+        return false;
+    }
+    if (!ennemis.empty()) {
+        apres.icones.insert(apres.icones.end(), icones.begin(), icones.end());
+        changer(designation(changement, ennemis.size(), ennemis[0].type), apres);
+    }
+    return true;
 }
 
 void DocumentNiveau::changerDuree(int duree)

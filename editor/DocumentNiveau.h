@@ -37,6 +37,11 @@ public:
     bool retirer(std::vector<int> indices);
     bool modifier(int indice, const Ennemi& ennemi);
     void renommer(const std::string& nom);
+    // Adds ennemis at T as one step, the earliest at T and the others at their distance from it
+    // (ajouterEnnemis); pasted, they have no icon of their own, duplicated, those of the enemies at
+    // indices. False, and nothing changed, when the level would hold over NB_MAX_ENNEMIS.
+    bool coller(const std::vector<Ennemi>& ennemis, int tempsT);
+    bool dupliquer(std::vector<int> indices, int tempsT);
     void changerDuree(int duree);
     void changerProfondeur(int profondeur);
     // A level taken up from a file: no icon of its own, a new history.
@@ -52,6 +57,8 @@ private:
     // Makes apres the level as one step, unless it is the level already.
     void changer(const QString& texte, const Etat& apres, bool redessiner = true);
     void etablir(const Etat& etat, bool redessiner);
+    bool ajouter(const QString& changement, const std::vector<Ennemi>& ennemis,
+                 const std::vector<QImage>& icones, int tempsT);
 
     s_niveau& niveau_;
     std::vector<QImage> icones_;

@@ -1,14 +1,24 @@
 #include "ListeEnnemis.h"
 
 #include "DocumentNiveau.h"
+#include "FriseTemps.h"
+#include "Lecture.h"
+#include "PressePapiers.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-ListeEnnemis::ListeEnnemis(DocumentNiveau& document, QWidget* parent)
-    : QDialog(parent), document_(document), modele_(document), table_(new QTableView(this))
+#include <cmath>
+
+ListeEnnemis::ListeEnnemis(DocumentNiveau& document, Lecture& lecture, QAction& lire,
+                           QWidget* parent)
+    : QDialog(parent), document_(document), modele_(document), table_(new QTableView(this)),
+      frise_(new FriseTemps(document, this))
 {
     setObjectName(QStringLiteral("ListeEnnemis"));
     setWindowTitle(QStringLiteral("Ennemis du niveau"));
@@ -21,19 +31,44 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, QWidget* parent)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
+    table_->setTabKeyNavigation(false); // Tab leaves the table, for the strip and the playback
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch); // no column hidden
+    auto* bouton = new QToolButton(this);
+    bouton->setObjectName(QStringLiteral("lire"));
+    bouton->setDefaultAction(&lire);
+    bouton->setAccessibleName(QStringLiteral("Lire la vague"));
+    auto* vitesse = new QComboBox(this);
+    vitesse->setObjectName(QStringLiteral("vitesse"));
+    vitesse->setAccessibleName(QStringLiteral("Vitesse de lecture"));
+    vitesse->addItems({QStringLiteral("× 1"), QStringLiteral("× 2"), QStringLiteral("× 4")});
+    connect(vitesse, &QComboBox::currentIndexChanged, &lecture,
+            [&lecture](int choix) { lecture.setVitesse(1 << choix); });
     auto* disposition = new QVBoxLayout(this);
+    disposition->addWidget(frise_);
     disposition->addWidget(table_);
-    resize(320, 400);
+    auto* lecteur = new QHBoxLayout;
+    lecteur->addWidget(bouton);
+    lecteur->addWidget(vitesse);
+    lecteur->addStretch();
+    disposition->addLayout(lecteur);
+    // From the table to the playback's controls, then round to the strip: Shift+Tab from the
+    // table reaches it.
+    setTabOrder(table_, bouton);
+    setTabOrder(bouton, vitesse);
+    resize(360, 480);
 
-    auto* supprimer = new QAction(QStringLiteral("Supprimer"), this);
-    supprimer->setObjectName(QStringLiteral("Supprimer1"));
-    supprimer->setShortcut(QKeySequence::Delete);
-    supprimer->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    table_->addAction(supprimer); // in the table's context menu too
-    table_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(supprimer, &QAction::triggered, this, &ListeEnnemis::Supprimer1Click);
+    table_->setContextMenuPolicy(Qt::ActionsContextMenu); // the actions below, on the rows
+    connect(action(QStringLiteral("Supprimer1"), QStringLiteral("Supprimer"),
+                   QKeySequence::Delete),
+            &QAction::triggered, this, &ListeEnnemis::Supprimer1Click);
+    connect(action(QStringLiteral("Copier1"), QStringLiteral("Copier"), QKeySequence::Copy),
+            &QAction::triggered, this, &ListeEnnemis::Copier1Click);
+    connect(action(QStringLiteral("Dupliquer1"), QStringLiteral("Dupliquer"),
+                   QKeySequence(QStringLiteral("Ctrl+D"))),
+            &QAction::triggered, this, &ListeEnnemis::Dupliquer);
+    connect(frise_, &FriseTemps::Clic, this, &ListeEnnemis::FriseClic);
+    connect(frise_, &FriseTemps::TempsChoisi, this, &ListeEnnemis::TempsChoisi);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& courant) {
                 if (courant.isValid()) {
@@ -60,4 +95,39 @@ void ListeEnnemis::showEvent(QShowEvent* evenement)
     }
 }
 
+QAction* ListeEnnemis::action(const QString& nom, const QString& texte,
+                             const QKeySequence& touches)
+{
+    auto* action = new QAction(texte, this);
+    action->setObjectName(nom);
+    action->setShortcut(touches);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    table_->addAction(action);
+    return action;
+}
+
+void ListeEnnemis::montrerTemps(int seconde) { frise_->setTemps(seconde); }
+
+void ListeEnnemis::FriseClic(int seconde)
+{
+    QItemSelection lignes;
+    const s_niveau& niveau = document_.niveau();
+    for (int i = 0; i < niveau.nbEnnemis; ++i) {
+        if (std::floor(niveau.ennemis[i].temps) == seconde) {
+            const QModelIndex ligne = tri_.mapFromSource(modele_.index(i, 0));
+            lignes.select(ligne, ligne);
+        }
+    }
+    table_->selectionModel()->select(lignes, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
+}
+
 void ListeEnnemis::Supprimer1Click() { document_.retirer(selection()); }
+
+void ListeEnnemis::Copier1Click()
+{
+    if (!selection().empty()) {
+        copierEnnemis(document_.niveau(), selection());
+    }
+}

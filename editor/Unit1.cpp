@@ -4,6 +4,7 @@
 #include "EntreeSortie.h"
 #include "ListeEnnemis.h"
 #include "NiveauxRecents.h"
+#include "PressePapiers.h"
 #include "Unit_aide.h"
 #include "conversions.h"
 #include "erreurs.h"
@@ -29,6 +30,8 @@ constexpr QRgb ROUGE = qRgb(255, 0, 0);
 const QString NOM_ILLISIBLE_PAR_LE_JEU = QStringLiteral(
     "« %1 » ne peut pas être utilisé : il contient une tabulation, un saut de ligne ou un "
     "caractère hors de Windows-1252, que le jeu ne sait pas lire.");
+
+const QString TROP_D_ENNEMIS = QStringLiteral("Trop d'ennemis tue l'ennemi !");
 
 const QString FICHIER_TEMPORAIRE_IMPOSSIBLE =
     QStringLiteral("Le fichier temporaire « ennemi.tmp » ne peut pas être écrit dans le dossier "
@@ -127,6 +130,8 @@ void TForm1::brancherGestionnaires()
     brancher(ui->Retirerledernierennemi1, &QAction::triggered,
              &TForm1::Retirerledernierennemi1Click);
     brancher(ui->Listedesennemis1, &QAction::triggered, &TForm1::Listedesennemis1Click);
+    brancher(ui->CollerautempsT1, &QAction::triggered, &TForm1::CollerautempsT1Click);
+    brancher(ui->Lirelavague1, &QAction::triggered, &TForm1::Lirelavague1Click);
     brancher(ui->changerlaprofondeur1, &QAction::triggered, &TForm1::changerlaprofondeur1Click);
     brancher(ui->background1, &QAction::triggered, &TForm1::background1Click);
     brancher(ui->Aide1, &QAction::triggered, &TForm1::Aide1Click);
@@ -154,6 +159,13 @@ void TForm1::brancherGestionnaires()
     connect(&document, &DocumentNiveau::Change, this, [this](bool redessiner) {
         boites_.executer([this, redessiner] { DocumentChange(redessiner); });
     });
+    // Playing changes nothing; any change of the level stops it.
+    connect(ui->Arreterlalecture1, &QAction::triggered, &lecture, &Lecture::arreter);
+    connect(&document, &DocumentNiveau::Change, &lecture, &Lecture::arreter);
+    connect(&lecture, &Lecture::Seconde, this, [this](int seconde) {
+        boites_.executer([this, seconde] { LectureSeconde(seconde); });
+    });
+    brancher(&lecture, &Lecture::Arret, &TForm1::LectureArret);
 }
 
 void TForm1::FormCreate()
@@ -286,7 +298,7 @@ void TForm1::Retirerledernierennemi1Click() { document.retirer({niveau.nbEnnemis
 void TForm1::Listedesennemis1Click()
 {
     if (listeEnnemis == nullptr) {
-        listeEnnemis = new ListeEnnemis(document, this);
+        listeEnnemis = new ListeEnnemis(document, lecture, *ui->Lirelavague1, this);
         listeEnnemis->move(frameGeometry().topRight() + QPoint(8, 0)); // beside, not over
         // Undo and redo from the list too.
         listeEnnemis->addActions(ui->Edition1->actions());
@@ -300,6 +312,13 @@ void TForm1::Listedesennemis1Click()
                 boites_.executer([&] { ListeEnnemisRefus(colonne, texte); });
             },
             Qt::QueuedConnection);
+        // T chosen on the strip: the user takes it over from a playback.
+        connect(listeEnnemis, &ListeEnnemis::TempsChoisi, this, [this](int seconde) {
+            lecture.arreter();
+            boites_.executer([this, seconde] { ui->tempsT->setValue(seconde); });
+        });
+        brancher(listeEnnemis.data(), &ListeEnnemis::Dupliquer, &TForm1::ListeEnnemisDupliquer);
+        listeEnnemis->montrerTemps(tempsAffiche);
     }
     listeEnnemis->show();
     listeEnnemis->raise();
@@ -343,6 +362,57 @@ void TForm1::ListeEnnemisRefus(int colonne, const QString& texte)
     }
 }
 
+void TForm1::ListeEnnemisDupliquer()
+{
+    appliquerSaisieEnCours();
+    if (!document.dupliquer(listeEnnemis->selection(), ui->tempsT->Value())) {
+        boites_.ShowMessage(TROP_D_ENNEMIS);
+    }
+}
+
+// The clipboard's enemies at T, all of them or none.
+void TForm1::CollerautempsT1Click()
+{
+    appliquerSaisieEnCours();
+    const std::variant<std::vector<Ennemi>, Refus> copies = ennemisCopies();
+    if (const Refus* refus = std::get_if<Refus>(&copies)) {
+        boites_.ShowMessage(
+            QStringLiteral("Le presse-papiers ne contient pas d'ennemis à coller :\n%1.\nAucun "
+                           "ennemi n'a été collé.")
+                .arg(QString::fromStdString(refus->texte())));
+    } else if (!document.coller(std::get<std::vector<Ennemi>>(copies), ui->tempsT->Value())) {
+        boites_.ShowMessage(TROP_D_ENNEMIS);
+    }
+}
+
+// From T to the duration, or from the start when T has reached it; F5 again stops.
+void TForm1::Lirelavague1Click()
+{
+    if (lecture.enCours()) {
+        lecture.arreter();
+        return;
+    }
+    const int depuis = ui->tempsT->Value();
+    lecture.lancer(depuis >= 0 && depuis < niveau.duree ? depuis : 0, niveau.duree);
+    ui->Lirelavague1->setChecked(lecture.enCours());
+    ui->Arreterlalecture1->setEnabled(lecture.enCours());
+}
+
+// T follows the playback, without the rules of a T typed: it is always in its bounds.
+void TForm1::LectureSeconde(int seconde)
+{
+    const QSignalBlocker sansChange(ui->tempsT);
+    ui->tempsT->setValue(seconde);
+    afficherT(2);
+}
+
+void TForm1::LectureArret()
+{
+    ui->Lirelavague1->setChecked(false);
+    ui->Arreterlalecture1->setEnabled(false);
+    afficherT(); // T's enemies alone, as any T shows
+}
+
 void TForm1::Aide1Click()
 {
     // Made when first asked for, not at start-up: most runs never open it.
@@ -367,7 +437,7 @@ void TForm1::fichiersChange()
 void TForm1::GrilleMouseUp()
 {
     if (niveauPlein(niveau)) {
-        boites_.ShowMessage(QStringLiteral("Trop d'ennemis tue l'ennemi !"));
+        boites_.ShowMessage(TROP_D_ENNEMIS);
         return;
     }
     const QString chemin = ui->fichiers->FileName();
@@ -397,31 +467,42 @@ void TForm1::GrilleMouseUp()
     dessiner(niveau.ennemis[niveau.nbEnnemis - 1], icone);
 }
 
-void TForm1::afficherT()
+void TForm1::afficherT(int traine)
 {
     effacementClick();
     tempsAffiche = ui->tempsT->Value();
-    for (int i = 0; i < niveau.nbEnnemis; ++i) {
-        const Ennemi& ennemi = niveau.ennemis[i];
-        if (std::floor(ennemi.temps) == ui->tempsT->Value()) {
-            const QImage& propre = document.icone(i);
-            dessiner(ennemi, propre.isNull() ? iconesDossier.pour(ui->fichiers->Directory(),
-                                                                  ui->fichiers->Items(),
-                                                                  ennemi.type)
-                                             : propre);
+    // The oldest second first, the faintest: each later one over it.
+    for (int age = traine; age >= 0; --age) {
+        for (int i = 0; i < niveau.nbEnnemis; ++i) {
+            const Ennemi& ennemi = niveau.ennemis[i];
+            if (std::floor(ennemi.temps) == tempsAffiche - age) {
+                const QImage& propre = document.icone(i);
+                dessiner(ennemi,
+                         propre.isNull() ? iconesDossier.pour(ui->fichiers->Directory(),
+                                                              ui->fichiers->Items(), ennemi.type)
+                                         : propre,
+                         1.0 / (1 + 2 * age));
+            }
         }
+    }
+    if (listeEnnemis != nullptr) {
+        listeEnnemis->montrerTemps(tempsAffiche);
     }
 }
 
-void TForm1::dessiner(const Ennemi& ennemi, const QImage& image)
+void TForm1::dessiner(const Ennemi& ennemi, const QImage& image, qreal opacite)
 {
     const int colonne = static_cast<int>(ennemi.x) + 5;
     const int ligne = 5 - static_cast<int>(ennemi.y);
     const int pas = TDrawGrid::TAILLE_CELLULE + ui->Grille->GridLineWidth();
-    ui->Grille->Canvas().Draw(colonne * pas, ligne * pas, image);
-    // What a screen reader says of the cell follows what it shows.
-    ui->Grille->setContenu(colonne, ligne,
-                           ui->Grille->Contenu(colonne, ligne) + QStringList(depuisAnsi(ennemi.type)));
+    ui->Grille->Canvas().Draw(colonne * pas, ligne * pas, image, opacite);
+    // What a screen reader says of the cell follows what it shows at T; the faded enemies of the
+    // seconds before are for the eye only.
+    if (opacite == 1) {
+        ui->Grille->setContenu(colonne, ligne,
+                               ui->Grille->Contenu(colonne, ligne) +
+                                   QStringList(depuisAnsi(ennemi.type)));
+    }
 }
 
 // Save commands

@@ -4,6 +4,7 @@
 #include "DocumentNiveau.h"
 #include "IconesEnnemis.h"
 #include "CopieSecours.h"
+#include "Lecture.h"
 #include "TFileDialog.h"
 #include "fichier_niveau.h"
 #include "images.h"
@@ -50,11 +51,17 @@ private:
     void Quitter1Click();
     void Retirerledernierennemi1Click();
     void Listedesennemis1Click();
+    void CollerautempsT1Click();
+    void Lirelavague1Click();
     void Aide1Click();
 
     // The enemy list's events.
     void ListeEnnemisEnnemiChoisi(int indice);
     void ListeEnnemisRefus(int colonne, const QString& texte);
+    void ListeEnnemisDupliquer();
+    // The playback's events.
+    void LectureSeconde(int seconde);
+    void LectureArret();
     // Every change of the level, undo and redo included.
     void DocumentChange(bool redessiner);
 
@@ -79,9 +86,10 @@ private:
     template <class Emetteur, class Signal>
     void brancher(Emetteur* emetteur, Signal signal, void (TForm1::*gestionnaire)());
     void afficherCompteur();
-    // Clears the display, then draws every enemy of the second T over it.
-    void afficherT();
-    void dessiner(const Ennemi& ennemi, const QImage& image);
+    // Clears the display, then draws every enemy of the second T over it, and under them, faded,
+    // those of the traine seconds before it.
+    void afficherT(int traine = 0);
+    void dessiner(const Ennemi& ennemi, const QImage& image, qreal opacite = 1);
     void afficherNom(const QString& nom);
     void ouvrir(const QString& chemin);
     // The level becomes nouveau, with a new history, written to chemin by Ctrl+S.
@@ -107,6 +115,7 @@ private:
     IconesEnnemis iconesDossier;
     CopieSecours copieSecours;
     NiveauxRecents* niveauxRecents = nullptr;
+    Lecture lecture{this};
 
     EntreeSortie* saisieDuree = nullptr; // owned by DureeMission
     EntreeSortie* saisieTemps = nullptr; // owned by tempsT

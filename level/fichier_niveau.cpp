@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -43,6 +44,19 @@ std::string texteNiveau(const s_niveau& niveau, FormeProfondeur forme)
                    profondeur + FIN_DE_LIGNE;
     }
     return contenu;
+}
+
+std::string texteEnnemis(const s_niveau& niveau, std::vector<int> indices)
+{
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    std::string texte;
+    for (const int i : indices) {
+        const Ennemi& ennemi = niveau.ennemis[i];
+        texte += deuxDecimales(ennemi.temps) + '\t' + ennemi.type + '\t' + deuxDecimales(ennemi.x) +
+                 '\t' + deuxDecimales(ennemi.y) + '\n';
+    }
+    return texte;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 // How the depth, the last field of every enemy line, is printed: "-100" or "-100.00".
 enum class FormeProfondeur { Entiere, Decimale };
@@ -30,6 +31,10 @@ std::string deuxDecimales(float valeur);
 // The bytes of the level file: a name line, the duration, the enemy count, then one line per enemy
 // with six tab-separated fields; CR LF line breaks and a decimal point on every machine.
 std::string texteNiveau(const s_niveau& niveau, FormeProfondeur forme);
+
+// The enemies at indices (valid, in any order, repeats allowed), in the level's order: one line
+// each, LF-ended, with their time, type, x and y tab-separated as texteNiveau writes them.
+std::string texteEnnemis(const s_niveau& niveau, std::vector<int> indices);
 
 // Writes texteNiveau at chemin. The file is written beside chemin, flushed to disk and then moved
 // over it with the permissions of the file it replaces, so a failure never leaves a truncated

@@ -119,19 +119,39 @@ std::optional<float> position(std::string_view texte)
     return valeur;
 }
 
-// The six tab-separated fields of an enemy line, or nothing when it has another number of them.
-std::optional<std::array<std::string_view, 6>> champs(std::string_view ligne)
+// The N tab-separated fields of a line, or nothing when it has another number of them.
+template <std::size_t N>
+std::optional<std::array<std::string_view, N>> champs(std::string_view ligne)
 {
-    std::array<std::string_view, 6> champs;
-    for (std::size_t i = 0; i < champs.size(); ++i) {
+    std::array<std::string_view, N> champs;
+    for (std::size_t i = 0; i < N; ++i) {
         const std::size_t tabulation = ligne.find('\t');
-        if ((tabulation == std::string_view::npos) != (i + 1 == champs.size())) {
+        if ((tabulation == std::string_view::npos) != (i + 1 == N)) {
             return std::nullopt;
         }
         champs[i] = ligne.substr(0, tabulation);
         ligne.remove_prefix(tabulation == std::string_view::npos ? ligne.size() : tabulation + 1);
     }
     return champs;
+}
+
+// The time, type, x and y of an enemy, from the four fields that give them in this order, or
+// what was expected at the first one at fault.
+std::variant<Ennemi, std::string> ennemi(const std::string_view* champ)
+{
+    const std::optional<float> temps = decimal(champ[0]);
+    if (!temps || *temps < 0) {
+        return "un temps d'apparition positif ou nul, écrit avec un point";
+    }
+    if (!texteDuJeu(champ[1])) {
+        return "un type d'ennemi en Windows-1252 sans caractère de contrôle";
+    }
+    const std::optional<float> x = position(champ[2]);
+    const std::optional<float> y = position(champ[3]);
+    if (!x || !y) {
+        return std::string("pour ") + (x ? "y" : "x") + " un nombre entier de -5 à 5";
+    }
+    return Ennemi{*temps, std::string(champ[1]), *x, *y};
 }
 
 std::variant<s_niveau, Refus> analyser(std::string_view texte)
@@ -164,24 +184,16 @@ std::variant<s_niveau, Refus> analyser(std::string_view texte)
             lignes.suivante();
             return refus("l'ennemi d'indice " + std::to_string(i) + annonce);
         }
-        const auto champ = champs(lignes.suivante());
+        const auto champ = champs<6>(lignes.suivante());
         if (!champ) {
             return refus("six champs séparés par des tabulations");
         }
         if (entier((*champ)[0]) != i) {
             return refus("l'indice " + std::to_string(i));
         }
-        const std::optional<float> temps = decimal((*champ)[1]);
-        if (!temps || *temps < 0) {
-            return refus("un temps d'apparition positif ou nul, écrit avec un point");
-        }
-        if (!texteDuJeu((*champ)[2])) {
-            return refus("un type d'ennemi en Windows-1252 sans caractère de contrôle");
-        }
-        const std::optional<float> x = position((*champ)[3]);
-        const std::optional<float> y = position((*champ)[4]);
-        if (!x || !y) {
-            return refus(std::string("pour ") + (x ? "y" : "x") + " un nombre entier de -5 à 5");
+        std::variant<Ennemi, std::string> lu = ennemi(&(*champ)[1]);
+        if (const std::string* attendu = std::get_if<std::string>(&lu)) {
+            return refus(*attendu);
         }
         if (i == 0) {
             profondeur = (*champ)[5];
@@ -197,7 +209,7 @@ std::variant<s_niveau, Refus> analyser(std::string_view texte)
         } else if ((*champ)[5] != profondeur) {
             return refus("la profondeur de la ligne 4, " + std::string(profondeur));
         }
-        niveau.ennemis[i] = {*temps, std::string((*champ)[2]), *x, *y};
+        niveau.ennemis[i] = std::get<Ennemi>(std::move(lu));
         niveau.nbEnnemis = i + 1;
     }
     if (!lignes.finies()) {
@@ -222,4 +234,30 @@ std::variant<s_niveau, Refus> lireNiveau(const std::string& chemin)
         return *refus;
     }
     return analyser(std::get<std::string>(octets));
+}
+
+std::variant<std::vector<Ennemi>, Refus> lireEnnemis(std::string_view texte)
+{
+    if (texte.size() > TAILLE_MAX_NIVEAU) {
+        return Refus{0, "un texte de 64 Kio au plus"};
+    }
+    Lignes lignes(texte);
+    std::vector<Ennemi> ennemis;
+    do {
+        const std::string_view ligne = lignes.suivante();
+        if (ennemis.size() == NB_MAX_ENNEMIS) {
+            return Refus{lignes.numero(), "la fin du texte : 100 ennemis au plus"};
+        }
+        const auto champ = champs<4>(ligne);
+        if (!champ) {
+            return Refus{lignes.numero(), "quatre champs séparés par des tabulations : le temps, "
+                                          "le type, x et y"};
+        }
+        std::variant<Ennemi, std::string> lu = ennemi(champ->data());
+        if (const std::string* attendu = std::get_if<std::string>(&lu)) {
+            return Refus{lignes.numero(), *attendu};
+        }
+        ennemis.push_back(std::get<Ennemi>(std::move(lu)));
+    } while (!lignes.finies());
+    return ennemis;
 }

@@ -5,7 +5,9 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
 // A full level is a few KiB: anything larger is no level, and is not read.
 constexpr std::size_t TAILLE_MAX_NIVEAU = 64 * 1024;
@@ -24,5 +26,11 @@ struct Refus {
 // breaks, with or without a final one, and refuses anything else. Only a regular file of at most
 // TAILLE_MAX_NIVEAU bytes is read: a FIFO or a device is never opened.
 std::variant<s_niveau, Refus> lireNiveau(const std::string& chemin);
+
+// Reads enemies as texteEnnemis writes them, one line each, with the level file's rules for
+// each field: at least one and at most NB_MAX_ENNEMIS lines, CR LF or LF line breaks, a final one
+// or not, TAILLE_MAX_NIVEAU bytes at most. Anything else is refused at the line of its first
+// fault.
+std::variant<std::vector<Ennemi>, Refus> lireEnnemis(std::string_view texte);
 
 #endif

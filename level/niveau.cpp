@@ -41,6 +41,22 @@ Placement placerEnnemi(s_niveau& niveau, int colonne, int ligne, int tempsT,
     return Placement::Place;
 }
 
+bool ajouterEnnemis(s_niveau& niveau, const std::vector<Ennemi>& ennemis, int tempsT)
+{
+    const auto place = static_cast<std::size_t>(NB_MAX_ENNEMIS - niveau.nbEnnemis);
+    if (tempsT < 0 || ennemis.size() > place) {
+        return false;
+    }
+    const auto plusTot = [](const Ennemi& a, const Ennemi& b) { return a.temps < b.temps; };
+    const double premier =
+        ennemis.empty() ? 0 : std::min_element(ennemis.begin(), ennemis.end(), plusTot)->temps;
+    for (Ennemi ennemi : ennemis) {
+        ennemi.temps = static_cast<float>(tempsT + (ennemi.temps - premier));
+        niveau.ennemis[niveau.nbEnnemis++] = std::move(ennemi);
+    }
+    return true;
+}
+
 bool retirerEnnemis(s_niveau& niveau, const std::vector<int>& indices)
 {
     std::array<bool, NB_MAX_ENNEMIS> retire{};

@@ -50,6 +50,11 @@ bool niveauPlein(const s_niveau& niveau);
 Placement placerEnnemi(s_niveau& niveau, int colonne, int ligne, int tempsT,
                        const std::string& nomFichier);
 
+// Appends ennemis in their order, the earliest at tempsT and each other at its distance in time
+// from it. False, and nothing changed, when tempsT is negative or when the level would then hold
+// more than NB_MAX_ENNEMIS enemies.
+bool ajouterEnnemis(s_niveau& niveau, const std::vector<Ennemi>& ennemis, int tempsT);
+
 // Takes the enemies at these indexes (in any order, repeats allowed) out of the level; the others
 // keep their order. False, and nothing changed, when an index names no enemy.
 bool retirerEnnemis(s_niveau& niveau, const std::vector<int>& indices);

@@ -486,6 +486,77 @@ mutant toolkit/Boites.cpp 'setTextFormat(Qt::PlainText)' 'setTextFormat(Qt::Auto
 mutant toolkit/Boites.cpp '== QDialog::Accepted ? boite.textValue() : defaut;' ', boite.textValue();' \
     'InputBox : Annuler rend le texte tapé'
 
+# The timeline, copy and paste, the playback
+mutant level/lecture_niveau.cpp 'if (ennemis.size() == NB_MAX_ENNEMIS) {' \
+    'if (ennemis.size() > NB_MAX_ENNEMIS) {' 'presse-papiers : 101 lignes acceptées'
+mutant level/lecture_niveau.cpp 'if (texte.size() > TAILLE_MAX_NIVEAU) {' \
+    'if (texte.size() >= TAILLE_MAX_NIVEAU) {' 'presse-papiers : 64 Kio refusés'
+mutant level/lecture_niveau.cpp 'champs<4>(ligne)' 'champs<6>(ligne)' \
+    'presse-papiers : six champs attendus'
+mutant level/lecture_niveau.cpp '} while (!lignes.finies());' '} while (false);' \
+    'presse-papiers : la première ligne seule lue'
+mutant level/fichier_niveau.cpp "deuxDecimales(ennemi.y) + '\\n'" \
+    "deuxDecimales(ennemi.y) + \"\\r\\n\"" 'presse-papiers : fin de ligne CR LF'
+mutant level/fichier_niveau.cpp '    std::sort(indices.begin(), indices.end());' ';' \
+    'copier : dans l'"'"'ordre de la sélection'
+mutant level/niveau.cpp 'tempsT < 0 || ennemis.size() > place' \
+    'tempsT < 0 || ennemis.size() >= place' 'coller : jusqu'"'"'à 100 refusé'
+mutant level/niveau.cpp 'if (tempsT < 0 ||' 'if (' 'coller : T négatif accepté'
+mutant level/niveau.cpp 'std::min_element(ennemis.begin(), ennemis.end(), plusTot)' \
+    'ennemis.begin()' 'coller : le premier collé à T, non le plus tôt'
+mutant editor/PressePapiers.cpp "'\\x81'" "'?'" \
+    'coller : hors Windows-1252 devient « ? »'
+mutant editor/DocumentNiveau.cpp 'nombre == 1 ? cite(type)' 'nombre < 1 ? cite(type)' \
+    'collage : un ennemi nommé « 1 ennemis »'
+mutant editor/Unit1.cpp 'document.coller(std::get<std::vector<Ennemi>>(copies), ui->tempsT->Value())' \
+    'document.coller(std::get<std::vector<Ennemi>>(copies), 0)' 'coller : à 0, non à T'
+mutant editor/Unit1.cpp 'document.dupliquer(listeEnnemis->selection(), ui->tempsT->Value())' \
+    'document.dupliquer(listeEnnemis->selection(), 0)' 'dupliquer : à 0, non à T'
+mutant editor/ListeEnnemis.cpp 'table_->setTabKeyNavigation(false);' ';' \
+    'liste : Tab reste dans la table'
+mutant editor/ListeEnnemis.cpp 'setTabOrder(table_, bouton);' ';' \
+    'liste : Maj+Tab de la table ne mène pas à la frise'
+mutant editor/ListeEnnemis.cpp 'QItemSelectionModel::ClearAndSelect |' \
+    'QItemSelectionModel::Select |' 'frise : un clic garde la sélection d'"'"'avant'
+mutant editor/FriseTemps.cpp 'connect(&document_, &DocumentNiveau::Change, this, &FriseTemps::compter);' \
+    ';' 'frise : ne suit pas le niveau'
+mutant editor/FriseTemps.cpp '++nombres_[' '0 * nombres_[' 'frise : aucune barre'
+mutant editor/FriseTemps.cpp 'std::min(std::floor(temps), float(SECONDE_MAX))' 'std::floor(temps)' \
+    'frise : une seconde sans borne'
+mutant editor/FriseTemps.cpp '? TARDIF' '? palette().color(QPalette::Highlight)' \
+    'frise : retards sans couleur à eux'
+mutant editor/FriseTemps.cpp 'if (secondeDe(niveau.ennemis[i].temps) == seconde) {' \
+    'if (secondeDe(niveau.ennemis[i].temps) >= seconde) {' 'frise : bulle des secondes suivantes'
+mutant editor/FriseTemps.cpp 'nombres[i] > 1 ?' 'nombres[i] > 0 ?' 'frise : bulle « × 1 »'
+mutant editor/FriseTemps.cpp 'emit TempsChoisi(std::max(0, temps_ - 1));' \
+    'emit TempsChoisi(temps_ - 1);' 'frise : Gauche passe sous 0'
+mutant editor/FriseTemps.cpp 'emit TempsChoisi(duree());' 'emit TempsChoisi(0);' \
+    'frise : Fin va à 0'
+mutant editor/ListeEnnemis.cpp 'lecture.setVitesse(1 << choix)' 'lecture.setVitesse(1 + choix)' \
+    'vague : × 3 au lieu de × 4'
+mutant editor/Lecture.cpp 'std::min<qint64>(jusqua_, niveauMs(maintenant) / 1000)' \
+    'niveauMs(maintenant) / 1000' 'vague : au-delà de la durée'
+mutant editor/Lecture.cpp 'if (seconde_ >= jusqua_) {' 'if (seconde_ > jusqua_) {' \
+    'vague : ne s'"'"'arrête pas à la durée'
+mutant editor/Lecture.cpp 'return; // a call after the end' ';' 'vague : repart après la fin'
+mutant editor/Lecture.cpp 'baseMs_ = qint64(depuis) * 1000;' 'baseMs_ = 0;' \
+    'vague : jouée depuis 0, non depuis T'
+# Left to the benchmark: a coarse timer wakes late, which only the real clock shows.
+mutant editor/Lecture.cpp 'minuterie_.setTimerType(Qt::PreciseTimer);' ';' \
+    'vague : minuterie grossière'
+mutant editor/Unit1.cpp 'connect(&document, &DocumentNiveau::Change, &lecture, &Lecture::arreter);' \
+    ';' 'vague : continue quand le niveau change'
+mutant editor/Unit1.cpp '            lecture.arreter();' ';' 'vague : continue quand la frise choisit T'
+mutant editor/Unit1.cpp 'if (lecture.enCours()) {' 'if (false) {' 'vague : F5 ne l'"'"'arrête pas'
+mutant editor/Unit1.cpp 'depuis >= 0 && depuis < niveau.duree ? depuis : 0' 'depuis' \
+    'vague : relancée à la fin, ne joue rien'
+mutant editor/Unit1.cpp '1.0 / (1 + 2 * age)' '1.0' 'vague : secondes d'"'"'avant non pâlies'
+mutant editor/Unit1.cpp '    afficherT(2);' '    afficherT();' 'vague : sans les secondes d'"'"'avant'
+mutant editor/Unit1.cpp '    afficherT(); // T' '    ;' 'vague : arrêtée, les secondes d'"'"'avant restent'
+mutant toolkit/TCanvas.cpp 'peintre.setOpacity(opacite);' ';' 'vague : opacité ignorée'
+mutant editor/Unit1.cpp 'if (opacite == 1) {' 'if (true) {' \
+    'vague : le lecteur d'"'"'écran entend les secondes d'"'"'avant'
+
 # The help window
 mutant help/Unit_aide.ui "<string>Aide sur l'Ombrelin pour Quorvane</string>" \
     "<string>Aide sur l'Ombrelin</string>" 'aide : titre'

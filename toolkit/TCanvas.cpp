@@ -35,9 +35,11 @@ void TCanvas::Paint(QPainter& peintre) const
     }
 }
 
-void TCanvas::Draw(int x, int y, const QImage& image)
+void TCanvas::Draw(int x, int y, const QImage& image, qreal opacite)
 {
-    QPainter(&surface()).drawImage(x, y, image);
+    QPainter peintre(&surface());
+    peintre.setOpacity(opacite);
+    peintre.drawImage(x, y, image);
     affichage_.update();
 }
 

@@ -13,7 +13,8 @@ class TCanvas {
 public:
     TCanvas(QWidget& affichage, QSize taille);
 
-    void Draw(int x, int y, const QImage& image);
+    // opacite below 1 lets what is under the image show through it.
+    void Draw(int x, int y, const QImage& image, qreal opacite = 1);
     QRgb BrushColor() const { return pinceau_; }
     void setBrushColor(QRgb couleur) { pinceau_ = couleur; }
     // Border mode: paints with the brush every pixel connected to (x, y), sideways or up and

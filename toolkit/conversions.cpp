@@ -13,6 +13,18 @@ constexpr std::array<char16_t, 32> PLAGE_80 = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+std::optional<char> octetAnsi(char16_t code)
+{
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+        return static_cast<char>(code);
+    }
+    const auto trouve = std::find(PLAGE_80.begin(), PLAGE_80.end(), code);
+    if (trouve == PLAGE_80.end()) {
+        return std::nullopt;
+    }
+    return static_cast<char>(0x80 + (trouve - PLAGE_80.begin()));
+}
+
 } // namespace
 
 int StrToInt(const QString& texte)
@@ -36,16 +48,21 @@ std::optional<std::string> versAnsi(const QString& texte)
     std::string octets;
     octets.reserve(static_cast<std::size_t>(texte.size()));
     for (const QChar c : texte) {
-        const char16_t code = c.unicode();
-        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
-            octets += static_cast<char>(code);
-            continue;
-        }
-        const auto trouve = std::find(PLAGE_80.begin(), PLAGE_80.end(), code);
-        if (trouve == PLAGE_80.end()) {
+        const std::optional<char> octet = octetAnsi(c.unicode());
+        if (!octet) {
             return std::nullopt;
         }
-        octets += static_cast<char>(0x80 + (trouve - PLAGE_80.begin()));
+        octets += *octet;
+    }
+    return octets;
+}
+
+std::string versAnsi(const QString& texte, char horsPlage)
+{
+    std::string octets;
+    octets.reserve(static_cast<std::size_t>(texte.size()));
+    for (const QChar c : texte) {
+        octets += octetAnsi(c.unicode()).value_or(horsPlage);
     }
     return octets;
 }

@@ -3,6 +3,7 @@
 
 #include "Boites.h"
 #include "NiveauxRecents.h"
+#include "FriseTemps.h"
 #include "TDirectoryListBox.h"
 #include "TDrawGrid.h"
 #include "TFileDialog.h"
@@ -29,7 +30,8 @@
 
 // The colours of the tests' pictures, by the names that steps give them.
 const QMap<QString, QRgb> COULEURS = {
-    {"blanc", 0xFFFFFFFF}, {"rouge", 0xFFFF0000}, {"vert", 0xFF00A000}, {"bleu", 0xFF0000C8}};
+    {"blanc", 0xFFFFFFFF}, {"rouge", 0xFFFF0000}, {"vert", 0xFF00A000}, {"bleu", 0xFF0000C8},
+    {"orange", 0xFFE67800}};
 
 inline QImage plein(const QString& couleur, int cote)
 {
@@ -291,17 +293,21 @@ private:
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTRY_VERIFY(widget<TFileListBox>("fichiers")->model()->rowCount() > 0); // once painted
+        // The playback's clock: only the step "horloge" moves it.
+        form->findChild<Lecture*>()->setHorloge([this] { return horloge_; });
     }
 
     // Steps: "icône NOM", "T TEXTE" and "durée TEXTE" (typed over, the field stays entered),
     // "touche SÉQUENCE", "taper TEXTE" (into the focus), "case COLONNE LIGNE [FOIS]", "entête N"
-    // (the enemy list's column header), "presse-papiers TEXTE" (as copied elsewhere), "clic
-    // WIDGET", "menu ACTION", "fermer" (from the frame), "» RÉPONSE" for the next box or dialog
-    // (none cancels, "∅" is the empty text), "récent N" (the Nth level of "Niveaux récents");
-    // in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR NOM", "écrire NOM
-    // TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE"; "lancer [FICHIER]" starts another
-    // editor as ombrelin does, the window stays; "redémarrer [FICHIER]" the same, once the window
-    // is gone as a killed editor goes (no question, its recovery copy left).
+    // (the enemy list's column header), "frise SECONDE" (a click on its bar), "presse-papiers
+    // TEXTE" (as copied elsewhere, "|" for LF), "horloge MS" (the playback's clock moves on, and
+    // its timer wakes), "clic WIDGET", "menu ACTION", "fermer" (from the frame), "» RÉPONSE" for
+    // the next box or dialog (none cancels, "∅" is the empty text), "récent N" (the Nth level of
+    // "Niveaux récents"); in the folder: "ico DESCRIPTION NOM" (see icone()), "bmp CÔTÉ:COULEUR
+    // NOM", "écrire NOM TEXTE" ("|" for CR LF), "aller DOSSIER", "sh COMMANDE"; "lancer
+    // [FICHIER]" starts another editor as ombrelin does, the window stays; "redémarrer [FICHIER]"
+    // the same, once the window is gone as a killed editor goes (no question, its recovery copy
+    // left).
     void faire(const QString& verbe, const QString& reste)
     {
         const QStringList mots = reste.split(u' ');
@@ -325,7 +331,14 @@ private:
             saisie.setCommitString(reste);
             QApplication::sendEvent(focus, &saisie);
         } else if (verbe == "presse-papiers") {
-            QGuiApplication::clipboard()->setText(reste);
+            QGuiApplication::clipboard()->setText(QString(reste).replace(u'|', u'\n'));
+        } else if (verbe == "frise") {
+            auto* frise = widget<FriseTemps>("frise");
+            QTest::mouseClick(frise, Qt::LeftButton, {},
+                              frise->barre(reste.toInt()).center().toPoint());
+        } else if (verbe == "horloge") {
+            horloge_ += reste.toInt();
+            form->findChild<Lecture*>()->tic();
         } else if (verbe == "entête") {
             auto* entete = widget<QTableView>("table")->horizontalHeader();
             QTest::mouseClick(entete->viewport(), Qt::LeftButton, {},
@@ -373,9 +386,11 @@ private:
     // "=aperçu" (colours); "=texte WIDGET" (an action's, or a window's title); "=compteur";
     // "=fichiers", "=dossiers" (listed); "=liste" (the enemy list's rows as shown, "|" between),
     // "=choisies" (its selected rows' N°); "=focus" (the widget's name); "=cellule" (the grid's
-    // current cell); "=visible WIDGET", "=actif ACTION" (oui or non); "=accessible SUJET" (see
-    // accessible()); "=récents" (each as ~/FOLDER/NAME, ~ for the current directory, from what it
-    // shows, or "grisé").
+    // current cell); "=barre SECONDE" (the colour of its bar on the strip); "=bulle TEXTE" (the
+    // strip's tooltip for the second TEXTE begins with); "=presse-papiers" ("|" for LF);
+    // "=visible WIDGET", "=actif ACTION" (oui or non); "=accessible SUJET" (see accessible());
+    // "=récents" (each as ~/FOLDER/NAME, ~ for the current directory, from what it shows, or
+    // "grisé").
     void constater(const QString& quoi, const QString& attendu)
     {
         const QStringList mots = attendu.split(u' ');
@@ -431,6 +446,15 @@ private:
                 vu += ligne.data().toString() + ' ';
             }
             vu.chop(1);
+        } else if (quoi == "barre") { // at the foot of the strip's bar, left of T's line
+            auto* frise = widget<FriseTemps>("frise");
+            const QRectF barre = frise->barre(mots[0].toInt());
+            const QPoint pied(int(barre.left()) + 1, int(barre.bottom()) - 1);
+            vu = mots[0] + ' ' + couleur(frise->grab().toImage().copy(QRect(pied, QSize(1, 1))));
+        } else if (quoi == "bulle") {
+            vu = widget<FriseTemps>("frise")->bulle(mots[0].toInt()); // "12 s : …"
+        } else if (quoi == "presse-papiers") {
+            vu = QGuiApplication::clipboard()->text().replace(u'\n', u'|');
         } else if (quoi == "focus") {
             vu = QApplication::focusWidget()->objectName();
         } else if (quoi == "cellule") {
@@ -465,6 +489,7 @@ private:
     std::unique_ptr<QTemporaryDir> dossier_;
     std::unique_ptr<QTemporaryDir> donnees_;
     std::unique_ptr<TForm1> autre_; // an editor started before, still running
+    qint64 horloge_ = 0;
 };
 
 #endif

@@ -108,6 +108,19 @@ private slots:
         ligne("x 6 dans la liste", "touche Ctrl+L",
               "touche Right; touche Right; touche Right; touche F2; taper 6; touche Return; "
               "=boîte message: « 6 » n'est pas une position");
+        ligne("texte d'un autre programme collé", "presse-papiers [Desktop Entry]|Name=Autre|",
+              "menu CollerautempsT1; =boîte message: Le presse-papiers ne contient pas d'ennemis "
+              "à coller :\nligne 1 : on attendait quatre champs séparés par des tabulations");
+        ligne("type hors Windows-1252 collé", "presse-papiers 0\ttank\t0\t0|1\t日本\t0\t0",
+              "menu CollerautempsT1; =boîte message: Le presse-papiers … ligne 2 : on attendait "
+              "un type d'ennemi en Windows-1252 … Aucun ennemi n'a été collé.");
+        ligne("trop d'ennemis collés",
+              "case 2 2 98; clic effacement; presse-papiers 0\ttank\t0\t0|0\ttank\t1\t0",
+              "menu CollerautempsT1; =boîte message: Trop d'ennemis tue l'ennemi !");
+        ligne("un ennemi au temps 10^30",
+              "écrire t.txt N|100|1|0\t1000000000000000000000000000000.00\ttank\t0.00\t0.00\t-1|; "
+              "» t.txt; touche Ctrl+O",
+              "touche Ctrl+L; =bulle 9999 s : 1 ennemi — tank; =barre 9999 orange");
         ligne("nom du niveau à tabulation", "",
               "» ta\tb; clic NomNiveau; =boîte saisie; =boîte message: « ta\tb » ne peut pas");
         ligne("nom du niveau à saut de ligne", "",

@@ -145,6 +145,41 @@ private slots:
               "icône tank.ico; case 0 0; icône boss.ico; case 1 1; touche Ctrl+L; touche Delete; "
               "=case 1 1 bleu; touche Right; touche Right; touche F2; taper tank; touche Return; "
               "=case 1 1 vert");
+        ligne("la frise : un clic choisit T et ses ennemis, les touches bougent T; elle suit",
+              "écrire n.txt V|50|4|0\t12.00\tboss\t-5.00\t4.00\t-7|1\t12.50\ttank\t5.00\t-5.00"
+              "\t-7|2\t12.99\ttank\t0.00\t0.00\t-7|3\t60.00\tboss\t0.00\t0.00\t-7|; » n.txt; "
+              "touche Ctrl+O; FILTRE; touche Ctrl+L; touche Shift+Tab; =focus frise; touche Home; "
+              "=texte tempsT 0; =case 0 1 blanc; frise 12; =texte tempsT 12; =choisies 0 1 2; "
+              "=case 0 1 bleu; =case 10 10 vert; touche Right; =texte tempsT 13; =case 10 10 "
+              "blanc; touche End; touche Right; =texte tempsT 50; touche Left; =texte tempsT 49; "
+              "touche Home; touche Left; =texte tempsT 0; "
+              "=bulle 12 s : 3 ennemis — boss, tank × 2; =bulle 13 s : aucun ennemi; =barre 12 "
+              "autre; =barre 13 blanc; =barre 60 orange; frise 60; =texte tempsT 50; =choisies 3; "
+              "frise 12; touche Delete; =barre 12 blanc; =barre 60 orange");
+        ligne("copier, coller au temps T, dupliquer",
+              "écrire n.txt été|50|2|DEUX_ENNEMIS; » n.txt; touche Ctrl+O; FILTRE; touche Ctrl+L; "
+              "touche Ctrl+A; touche Ctrl+C; =presse-papiers 12.00\tboss\t-5.00\t4.00|50.00\ttank"
+              "\t5.00\t-5.00|; touche Shift+Tab; touche End; touche Ctrl+V; =niveau été|50|4|"
+              "DEUX_ENNEMIS2\t50.00\tboss\t-5.00\t4.00\t-7|3\t88.00\ttank\t5.00\t-5.00\t-7|; "
+              "=texte Annuler1 &Annuler le collage de 2 ennemis; =case 0 1 bleu; =barre 88 orange; "
+              "frise 12; touche Right; touche Ctrl+D; =texte Annuler1 &Annuler la duplication de "
+              "« boss »; =case 0 1 bleu; =liste 0 12.00 boss -5 4|1 50.00 tank 5 -5|2 50.00 boss -5 "
+              "4|3 88.00 tank 5 -5|4 13.00 boss -5 4|; =presse-papiers 12.00\tboss\t-5.00\t4.00|"
+              "50.00\ttank\t5.00\t-5.00|");
+        ligne("lire la vague : T suit l'horloge, les deux secondes d'avant pâlies; rien ne change",
+              "écrire v.txt V|20|3|0\t12.00\tboss\t-5.00\t5.00\t-1|1\t13.00\ttank\t0.00\t0.00\t-1"
+              "|2\t14.50\ttank\t5.00\t5.00\t-1|; » v.txt; touche Ctrl+O; FILTRE; T 12; touche F5; "
+              "=case 0 0 bleu; horloge 999; =texte tempsT 12; horloge 1; =texte tempsT 13; =case 5 "
+              "5 vert; =case 0 0 autre; =accessible Grille/0 Cell 0,0: x -5, y 5 : vide; horloge "
+              "1000; =case 10 0 vert; =case 5 5 autre; =case 0 0 "
+              "autre; horloge 1000; =case 0 0 blanc; touche Escape; =actif Arreterlalecture1 non; "
+              "horloge 5000; =texte tempsT 15; =case 5 5 blanc; touche Ctrl+L; touche Tab; touche "
+              "Tab; =focus vitesse; touche Down; touche Down; clic lire; =actif Arreterlalecture1 "
+              "oui; horloge 250; =texte tempsT 13; frise 16; =actif Arreterlalecture1 non; horloge "
+              "1000; =texte tempsT 16; clic lire; horloge 2000; =texte tempsT 20; =actif "
+              "Arreterlalecture1 non; =actif Annuler1 non; touche F5; =texte tempsT 0; touche F5; "
+              "horloge 1000; =texte tempsT 0; touche F5; » X; clic NomNiveau; =boîte saisie; "
+              "horloge 1000; =texte tempsT 0; touche Ctrl+Z; menu Quitter1; =visible Form1 non");
         ligne("fermer : Ne pas tenir compte ferme sans rien écrire",
               "icône tank.ico; case 0 0; » Ne pas tenir compte; fermer; QUESTION; =dialogue "
               "aucun; =visible Form1 non");

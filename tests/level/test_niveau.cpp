@@ -142,6 +142,46 @@ TEST(ListeEnnemis, RemovesKeepingTheOrderChangesWhatTheFileCanHoldAndReadsWhatIs
     }
 }
 
+// The clipboard's form: the enemies chosen, in the level's order, read back with the file's own
+// rules for each field or refused at the line of the first fault; pasted at T, the earliest at T.
+TEST(PressePapiers, WritesTheEnemiesChosenReadsThemBackOrNamesTheLineAndPastesThemAtT)
+{
+    s_niveau niveau{"n", -7, 100, 2, {{{12.5f, "boss", -5, 4}, {10.25f, "\xE9t\xE9", 5, -5}}}};
+    const std::string texte = texteEnnemis(niveau, {1, 0, 1});
+    EXPECT_EQ(texte, "12.50\tboss\t-5.00\t4.00\n10.25\t\xE9t\xE9\t5.00\t-5.00\n");
+    ASSERT_TRUE(ajouterEnnemis(niveau, std::get<std::vector<Ennemi>>(lireEnnemis(texte)), 40));
+    EXPECT_EQ(texteEnnemis(niveau, {2, 3}),
+              "42.25\tboss\t-5.00\t4.00\n40.00\t\xE9t\xE9\t5.00\t-5.00\n");
+    EXPECT_FALSE(ajouterEnnemis(niveau, std::vector<Ennemi>(97), 0) ||
+                 ajouterEnnemis(niveau, std::vector<Ennemi>(1), -1));
+    EXPECT_TRUE(ajouterEnnemis(niveau, std::vector<Ennemi>(96), 0) && niveauPlein(niveau));
+    std::string cent;
+    for (int i = 0; i < NB_MAX_ENNEMIS; ++i) {
+        cent += "1\ta\t0\t0\n";
+    }
+    const std::pair<std::string, std::string> cas[] = {
+        {"1\ta\t0\t0\r\n2.5\t\t5\t-5", ""}, // as a spreadsheet copies; CR LF, no final one
+        {cent, ""},
+        {cent + "1", "ligne 101 : on attendait la fin du texte : 100 ennemis au plus"},
+        {"", "ligne 1 : on attendait quatre champs séparés par des tabulations"},
+        {"1\ta\t0\t0\n\n", "ligne 2 : on attendait quatre champs"},
+        {"1\ta\t0\t0\t-100", "ligne 1 : on attendait quatre champs"},
+        {"1\ta\t0\t0\n1,5\ta\t0\t0", "ligne 2 : on attendait un temps d'apparition"},
+        {"1\ta\x81\t0\t0", "ligne 1 : on attendait un type d'ennemi en Windows-1252"},
+        {"1\ta\t6\t0", "ligne 1 : on attendait pour x un nombre entier de -5 à 5"},
+        {"1\ta\t0\t0.5", "ligne 1 : on attendait pour y"},
+        {std::string(TAILLE_MAX_NIVEAU, 'a'), "ligne 1 :"},
+        {std::string(TAILLE_MAX_NIVEAU + 1, 'a'), "on attendait un texte de 64 Kio au plus"},
+    };
+    for (const auto& [texte, refus] : cas) {
+        const auto lus = lireEnnemis(texte);
+        const std::string vu =
+            std::holds_alternative<Refus>(lus) ? std::get<Refus>(lus).texte() : "";
+        EXPECT_EQ(vu.substr(0, refus.size()), refus) << texte.substr(0, 100);
+        EXPECT_EQ(vu.empty(), refus.empty()) << texte.substr(0, 100);
+    }
+}
+
 // A level file is read whole, and writes back to the same bytes (CR LF, a final one), or is refused
 // at the line of its first fault. Nothing but a regular file of at most 64 KiB is read.
 TEST_F(Niveau, ReadsALevelFileOrNamesTheLineOfItsFirstFault)

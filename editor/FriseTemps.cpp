@@ -33,6 +33,8 @@ FriseTemps::FriseTemps(DocumentNiveau& document, QWidget* parent)
 {
     setObjectName(QStringLiteral("frise"));
     setAccessibleName(QStringLiteral("Frise des temps"));
+    setAccessibleDescription(QStringLiteral(
+        "Gauche, Droite : une seconde de plus ou de moins. Origine, Fin : 0 et la durée."));
     setFocusPolicy(Qt::StrongFocus);
     setMinimumHeight(sizeHint().height());
     connect(&document_, &DocumentNiveau::Change, this, &FriseTemps::compter);

@@ -25,6 +25,10 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, Lecture& lecture, QAction& 
     tri_.setSourceModel(&modele_);
     tri_.setSortRole(ModeleEnnemis::RoleTri);
     table_->setObjectName(QStringLiteral("table"));
+    table_->setAccessibleName(QStringLiteral("Ennemis du niveau"));
+    table_->setAccessibleDescription(
+        QStringLiteral("F2 : modifier la case. Suppr : supprimer les lignes choisies. Ctrl+C, "
+                       "Ctrl+D : les copier, les dupliquer. Ctrl+T : trier selon la colonne."));
     table_->setModel(&tri_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(-1, Qt::AscendingOrder); // the level's order until a header is clicked
@@ -67,6 +71,9 @@ ListeEnnemis::ListeEnnemis(DocumentNiveau& document, Lecture& lecture, QAction& 
     connect(action(QStringLiteral("Dupliquer1"), QStringLiteral("Dupliquer"),
                    QKeySequence(QStringLiteral("Ctrl+D"))),
             &QAction::triggered, this, &ListeEnnemis::Dupliquer);
+    connect(action(QStringLiteral("Trier1"), QStringLiteral("Trier selon cette colonne"),
+                   QKeySequence(QStringLiteral("Ctrl+T"))),
+            &QAction::triggered, this, &ListeEnnemis::Trier1Click);
     connect(frise_, &FriseTemps::Clic, this, &ListeEnnemis::FriseClic);
     connect(frise_, &FriseTemps::TempsChoisi, this, &ListeEnnemis::TempsChoisi);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -105,6 +112,17 @@ QAction* ListeEnnemis::action(const QString& nom, const QString& texte,
     addAction(action);
     table_->addAction(action);
     return action;
+}
+
+// A header's click from the keyboard: the current column, the other way round when it already
+// sorts ascending.
+void ListeEnnemis::Trier1Click()
+{
+    const QHeaderView* entete = table_->horizontalHeader();
+    const int colonne = table_->currentIndex().column();
+    const bool inverser = entete->sortIndicatorSection() == colonne &&
+                          entete->sortIndicatorOrder() == Qt::AscendingOrder;
+    table_->sortByColumn(colonne, inverser ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void ListeEnnemis::montrerTemps(int seconde) { frise_->setTemps(seconde); }

@@ -41,6 +41,7 @@ protected:
 
 private:
     void Supprimer1Click();
+    void Trier1Click();
     void Copier1Click();
     // Selects the rows of the enemies that come in during that second.
     void FriseClic(int seconde);

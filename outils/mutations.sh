@@ -238,6 +238,8 @@ mutant editor/ListeEnnemis.cpp 'table_->setFocus();' ';' 'liste : focus hors de 
 mutant editor/IconesEnnemis.cpp 'fin < 0 ? nom : nom.left(fin)' 'nom' 'icônes : type avec ".ico"'
 mutant editor/IconesEnnemis.cpp 'lue.isNull() ? marqueur(nomType) : lue' 'lue' \
     'icônes : pas de marqueur'
+mutant editor/ListeEnnemis.cpp 'inverser ? Qt::DescendingOrder : Qt::AscendingOrder' \
+    'Qt::AscendingOrder' 'liste : Ctrl+T ne retourne pas le tri'
 mutant editor/demarrage.cpp 'return tousCorrects ? 0 : 1;' 'return 0;' '--verifier : toujours 0'
 mutant editor/demarrage.cpp 'if (ligne.verifier && ligne.fichiers.isEmpty()) {' 'if (false) {' \
     '--verifier sans fichier accepté'

@@ -1,5 +1,7 @@
 #include "dossier_prive.h"
 
+#include "fichier_niveau.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -59,22 +61,6 @@ int ouvrirOrdinaire(int dossier, const std::string& nom)
         return -1;
     }
     return fd;
-}
-
-bool ecrireTout(int fd, const std::string& contenu)
-{
-    std::size_t ecrits = 0;
-    while (ecrits < contenu.size()) {
-        const ssize_t n = ::write(fd, contenu.data() + ecrits, contenu.size() - ecrits);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        ecrits += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 } // namespace

@@ -59,9 +59,6 @@ std::string texteEnnemis(const s_niveau& niveau, std::vector<int> indices)
     return texte;
 }
 
-namespace {
-
-// Writes every byte, then makes them durable before anything relies on them.
 bool ecrireTout(int fd, const std::string& contenu)
 {
     std::size_t ecrits = 0;
@@ -75,7 +72,15 @@ bool ecrireTout(int fd, const std::string& contenu)
         }
         ecrits += static_cast<std::size_t>(n);
     }
-    return ::fsync(fd) == 0;
+    return true;
+}
+
+namespace {
+
+// Writes every byte, then makes them durable before anything relies on them.
+bool ecrireDurablement(int fd, const std::string& contenu)
+{
+    return ecrireTout(fd, contenu) && ::fsync(fd) == 0;
 }
 
 // A name of the folder that nobody else uses, so that leftovers of another run never block a
@@ -105,7 +110,7 @@ bool ecrireSurPlace(const fs::path& cible, const std::string& contenu)
     }
     struct stat etat {};
     bool ecrit = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) && ::ftruncate(fd, 0) == 0 &&
-                 ecrireTout(fd, contenu);
+                 ecrireDurablement(fd, contenu);
     ecrit = ::close(fd) == 0 && ecrit;
     return ecrit;
 }
@@ -141,7 +146,7 @@ bool remplacerFichier(fs::path cible, const std::string& contenu)
         // own, as a new file would.
         [[maybe_unused]] const int groupe = ::fchown(fd, static_cast<uid_t>(-1), etat.st_gid);
     }
-    ecrit = ecrit && ecrireTout(fd, contenu);
+    ecrit = ecrit && ecrireDurablement(fd, contenu);
     ecrit = ::close(fd) == 0 && ecrit;
     if (!ecrit || std::rename(temporaire.c_str(), cible.c_str()) != 0) {
         ::unlink(temporaire.c_str());

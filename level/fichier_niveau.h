@@ -28,6 +28,9 @@ void verifierTemps(const s_niveau& niveau, const std::function<void(int)>& signa
 // A time, x or y as the level file writes it: "%0.2f" of the C locale, whatever the process's.
 std::string deuxDecimales(float valeur);
 
+// Writes every byte of contenu to fd, going on after an interrupted write; false on a failure.
+bool ecrireTout(int fd, const std::string& contenu);
+
 // The bytes of the level file: a name line, the duration, the enemy count, then one line per enemy
 // with six tab-separated fields; CR LF line breaks and a decimal point on every machine.
 std::string texteNiveau(const s_niveau& niveau, FormeProfondeur forme);

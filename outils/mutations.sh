@@ -79,7 +79,8 @@ mutant level/fichier_niveau.cpp 'W_OK, AT_EACCESS' 'R_OK, AT_EACCESS' \
 mutant level/fichier_niveau.cpp 'ecrit = ::fchmod(fd, etat.st_mode & 0777) == 0;' 'ecrit = true;' \
     'remplacement : droits de la cible perdus (fchmod)'
 # Left untested: only a power cut between the write and the rename shows a missing flush.
-mutant level/fichier_niveau.cpp 'return ::fsync(fd) == 0;' 'return true;' \
+mutant level/fichier_niveau.cpp 'return ecrireTout(fd, contenu) && ::fsync(fd) == 0;' \
+    'return ecrireTout(fd, contenu);' \
     'écriture : fsync retiré'
 mutant level/fichier_niveau.cpp 'cible = fs::canonical(cible, erreur);' ';' \
     'remplacement : le lien remplacé au lieu de sa cible'

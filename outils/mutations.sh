@@ -220,7 +220,7 @@ mutant editor/DocumentNiveau.cpp 'apres.icones.erase(apres.icones.begin() + *i);
     'historique : icônes des supprimés gardées'
 mutant editor/DocumentNiveau.cpp 'apres.icones[static_cast<std::size_t>(indice)] = QImage();' ';' \
     'historique : icône gardée au changement de type'
-mutant editor/DocumentNiveau.cpp 'indices.size() == 1' 'indices.size() == 0' \
+mutant editor/DocumentNiveau.cpp '(nombre == 1 ? cite(type)' '(nombre == 0 ? cite(type)' \
     'historique : texte de suppression au pluriel'
 mutant editor/ModeleEnnemis.cpp "replace(u',', u'.')" "replace(u';', u'.')" \
     'liste : virgule décimale refusée'

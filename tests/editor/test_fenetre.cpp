@@ -141,10 +141,12 @@ private slots:
               "\t3.00\t-5.00\t-7|; touche Ctrl+Z; touche Ctrl+A; touche Delete; =liste ; =texte "
               "Annuler1 &Annuler la suppression de 2 ennemis; touche Ctrl+Z; =compteur 2; touche "
               "Home; touche Right; touche Ctrl+T; =liste 0 12.00 boss -5 4|1 13.00 boss 3 -5|; "
+              "touche Ctrl+T; =liste 1 13.00 boss 3 -5|0 12.00 boss -5 4|; "
               "=accessible table Table 18 2×5 [focus]: Ennemis du niveau — F2 : modifier la "
               "case. Suppr : supprimer les lignes choisies. Ctrl+C, Ctrl+D : les copier, les "
-              "dupliquer. Ctrl+T : trier selon la colonne.; touche Escape; =visible ListeEnnemis "
-              "non; touche Ctrl+L; =visible ListeEnnemis oui");
+              "dupliquer. Ctrl+T : trier selon la colonne.; touche Shift+Tab; touche Escape; "
+              "=visible ListeEnnemis non; touche Ctrl+L; =visible ListeEnnemis oui; =focus "
+              "table");
         ligne("la liste : l'icône d'un ennemi le suit, sauf s'il change de type",
               "icône tank.ico; case 0 0; icône boss.ico; case 1 1; touche Ctrl+L; touche Delete; "
               "=case 1 1 bleu; touche Right; touche Right; touche F2; taper tank; touche Return; "

@@ -3,6 +3,7 @@
 #include "DocumentNiveau.h"
 #include "conversions.h"
 #include "fichier_niveau.h"
+#include "lecture_niveau.h"
 
 ModeleEnnemis::ModeleEnnemis(DocumentNiveau& document, QObject* parent)
     : QAbstractTableModel(parent), document_(document), lignes_(document.niveau().nbEnnemis)

@@ -261,3 +261,23 @@ std::variant<std::vector<Ennemi>, Refus> lireEnnemis(std::string_view texte)
     } while (!lignes.finies());
     return ennemis;
 }
+
+std::optional<float> tempsSaisi(std::string_view texte)
+{
+    const std::size_t point = texte.find('.');
+    const bool chiffres = !texte.empty() && texte.find_first_not_of("0123456789.") == texte.npos;
+    if (!chiffres || point == 0 ||
+        (point != texte.npos && (texte.size() - point < 2 || texte.size() - point > 3))) {
+        return std::nullopt;
+    }
+    return decimal(texte);
+}
+
+std::optional<float> positionSaisie(std::string_view texte)
+{
+    const std::optional<long long> valeur = entier(texte);
+    if (!valeur || *valeur < -5 || *valeur > 5) {
+        return std::nullopt;
+    }
+    return static_cast<float>(*valeur);
+}

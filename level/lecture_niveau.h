@@ -4,6 +4,7 @@
 #include "niveau.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -32,5 +33,10 @@ std::variant<s_niveau, Refus> lireNiveau(const std::string& chemin);
 // or not, TAILLE_MAX_NIVEAU bytes at most. Anything else is refused at the line of its first
 // fault.
 std::variant<std::vector<Ennemi>, Refus> lireEnnemis(std::string_view texte);
+
+// A time as a user types it: digits, then at most two decimals after a point.
+std::optional<float> tempsSaisi(std::string_view texte);
+// An x or y as a user types it: a whole number from -5 to 5, as integers are written.
+std::optional<float> positionSaisie(std::string_view texte);
 
 #endif

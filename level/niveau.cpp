@@ -3,7 +3,6 @@
 #include "copie_fichier_temp.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 bool operator==(const s_niveau& a, const s_niveau& b)
@@ -86,34 +85,6 @@ bool modifierEnnemi(s_niveau& niveau, int indice, const Ennemi& ennemi)
     }
     niveau.ennemis[indice] = ennemi;
     return true;
-}
-
-std::optional<float> tempsSaisi(std::string_view texte)
-{
-    const std::size_t point = texte.find('.');
-    const bool chiffres = !texte.empty() && texte.find_first_not_of("0123456789.") == texte.npos;
-    if (!chiffres || point == 0 ||
-        (point != texte.npos && (texte.size() - point < 2 || texte.size() - point > 3))) {
-        return std::nullopt;
-    }
-    float temps = 0;
-    const char* const fin = texte.data() + texte.size();
-    const auto lu = std::from_chars(texte.data(), fin, temps, std::chars_format::fixed);
-    if (lu.ec != std::errc() || lu.ptr != fin || !std::isfinite(temps)) {
-        return std::nullopt;
-    }
-    return temps;
-}
-
-std::optional<float> positionSaisie(std::string_view texte)
-{
-    int valeur = 0;
-    const char* const fin = texte.data() + texte.size();
-    const auto lu = std::from_chars(texte.data(), fin, valeur);
-    if (lu.ec != std::errc() || lu.ptr != fin || valeur < -5 || valeur > 5) {
-        return std::nullopt;
-    }
-    return static_cast<float>(valeur);
 }
 
 std::optional<std::string> nomDeType(const std::string& nomFichier)

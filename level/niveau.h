@@ -64,11 +64,6 @@ bool retirerEnnemis(s_niveau& niveau, const std::vector<int>& indices);
 // whole or outside -5...5, a type that is empty or not texteDuJeu.
 bool modifierEnnemi(s_niveau& niveau, int indice, const Ennemi& ennemi);
 
-// A time as a user types it: digits, then at most two decimals after a point.
-std::optional<float> tempsSaisi(std::string_view texte);
-// An x or y as a user types it: a whole number from -5 to 5.
-std::optional<float> positionSaisie(std::string_view texte);
-
 // The part of nomFichier before its first ".ico" (case-sensitive, anywhere in the name), or the
 // whole name up to 254 bytes when it has none; nothing when the scratch file fails.
 std::optional<std::string> nomDeType(const std::string& nomFichier);

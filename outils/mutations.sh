@@ -95,10 +95,10 @@ mutant level/niveau.cpp 'ennemi.temps < 0 ||' 'ennemi.temps < -1 ||' \
     'modifierEnnemi : temps négatif accepté'
 mutant level/niveau.cpp 'std::abs(v) <= 5;' 'std::abs(v) <= 6;' 'modifierEnnemi : x 6 accepté'
 mutant level/niveau.cpp 'ennemi.type.empty() ||' '' 'modifierEnnemi : type vide accepté'
-mutant level/niveau.cpp 'texte.size() - point > 3' 'texte.size() - point > 4' \
+mutant level/lecture_niveau.cpp 'texte.size() - point > 3' 'texte.size() - point > 4' \
     'tempsSaisi : trois décimales acceptées'
-mutant level/niveau.cpp 'point == 0 ||' '' 'tempsSaisi : ".5" accepté'
-mutant level/niveau.cpp 'valeur < -5 || valeur > 5' 'valeur < -5 || valeur > 6' \
+mutant level/lecture_niveau.cpp 'point == 0 ||' '' 'tempsSaisi : ".5" accepté'
+mutant level/lecture_niveau.cpp '*valeur < -5 || *valeur > 5' '*valeur < -5 || *valeur > 6' \
     'positionSaisie : 6 accepté'
 mutant level/lecture_niveau.cpp 'if (lus > TAILLE_MAX_NIVEAU) {' 'if (lus > TAILLE_MAX_NIVEAU + 1) {' \
     'lecture : plus de 64 Kio acceptés'
